@@ -1,0 +1,50 @@
+#include "test_run.h"
+
+namespace ormitan {
+
+TestRun::TestRun(ScoreArray& scores, std::string& resultsName)
+    : scores_(scores), resultsName_(resultsName) {
+    Init();
+}
+
+void TestRun::Init() {
+    giftIndex_ = 1;
+    questionNumber_ = 1;
+    resultsName_.clear();
+    nextEnabled_ = false;
+    openEnabled_ = true;
+    scores_.fill(0);
+    chosen_.reset();
+}
+
+void TestRun::Choose(Answer answer) {
+    chosen_ = answer;
+    nextEnabled_ = true;
+}
+
+TestRun::Outcome TestRun::Confirm() {
+    if (!chosen_) {
+        return Outcome::NextStatement;  // "Дальше" is disabled: nothing to confirm
+    }
+    auto& score = scores_[giftIndex_ - 1];
+    score = static_cast<std::uint8_t>(score + PointsOf(*chosen_));
+    openEnabled_ = false;
+    if (questionNumber_ == StatementCount) {
+        // The report is due; the last answer stays checked behind it until Init.
+        return Outcome::ShowReport;
+    }
+    ++questionNumber_;
+    ++giftIndex_;
+    if (giftIndex_ > GiftCount) {
+        giftIndex_ = 1;
+    }
+    nextEnabled_ = false;
+    chosen_.reset();
+    return Outcome::NextStatement;
+}
+
+std::string TestRun::CounterText() const {
+    return std::to_string(questionNumber_) + " из " + std::to_string(StatementCount);
+}
+
+}  // namespace ormitan

@@ -1,0 +1,44 @@
+# Shared by scripts/run and scripts/test: install what is missing, configure and build.
+# shellcheck shell=bash
+
+ORMITAN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# What building needs, what the program needs at run time, and what the tests drive it with.
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev)
+RUN_PACKAGES=(fonts-liberation2 libqt6printsupport6 xvfb xauth x11-utils imagemagick)
+TEST_PACKAGES=(xdotool poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
+               desktop-file-utils shared-mime-info)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "Need root to run: $*" >&2
+        return 1
+    fi
+}
+
+# ensure_packages PKG...: installs the Debian packages that are not installed yet.
+ensure_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+# build DIR [cmake options...]: configures (once) and builds into DIR.
+build() {
+    local dir=$1
+    shift
+    cmake -S "$ORMITAN_ROOT" -B "$dir" "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}

@@ -1,0 +1,153 @@
+// A test run through the model: what the questionnaire window shows and what it scores.
+#include <QtTest>
+
+#include <numeric>
+
+#include "core/test_run.h"
+
+using namespace ormitan;
+
+namespace {
+
+struct Run {
+    ScoreArray scores{};
+    std::string name = "stale";
+    TestRun run{scores, name};
+
+    // Answers statements from the current one up to `last`, each with `answer`; returns whether
+    // the report became due at the last confirm.
+    bool AnswerThrough(int last, Answer answer) {
+        TestRun::Outcome outcome = TestRun::Outcome::NextStatement;
+        while (run.QuestionNumber() <= last) {
+            const int before = run.QuestionNumber();
+            run.Choose(answer);
+            outcome = run.Confirm();
+            if (outcome == TestRun::Outcome::ShowReport || before == last) {
+                break;
+            }
+        }
+        return outcome == TestRun::Outcome::ShowReport;
+    }
+};
+
+void VerifyReady(const Run& r) {
+    QCOMPARE(r.run.QuestionNumber(), 1);
+    QCOMPARE(r.run.GiftIndex(), 1);
+    QCOMPARE(QString::fromStdString(r.run.CounterText()), QString("1 из 125"));
+    QCOMPARE(r.run.StatementText(), Statement(1));
+    QVERIFY(!r.run.Chosen().has_value());
+    QVERIFY(!r.run.NextEnabled());
+    QVERIFY(r.run.OpenEnabled());
+    for (auto s : r.scores) {
+        QCOMPARE(int(s), 0);
+    }
+    QVERIFY(r.name.empty());
+}
+
+}  // namespace
+
+class TestTestRun : public QObject {
+    Q_OBJECT
+private slots:
+    void startsReady() {
+        Run r;
+        VerifyReady(r);
+    }
+
+    void wholeRunsScoreEveryGiftAndAskForTheReport_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("очень верно") << int(Answer::VeryTrue) << 15;
+        QTest::newRow("верно") << int(Answer::True) << 10;
+        QTest::newRow("немного верно") << int(Answer::SomewhatTrue) << 5;
+        QTest::newRow("не верно") << int(Answer::NotTrue) << 0;
+    }
+    void wholeRunsScoreEveryGiftAndAskForTheReport() {
+        QFETCH(int, answer);
+        QFETCH(int, expected);
+        Run r;
+        for (int k = 1; k < 125; ++k) {
+            r.run.Choose(Answer(answer));
+            QCOMPARE(r.run.Confirm(), TestRun::Outcome::NextStatement);
+        }
+        QCOMPARE(QString::fromStdString(r.run.CounterText()), QString("125 из 125"));
+        r.run.Choose(Answer(answer));
+        QCOMPARE(r.run.Confirm(), TestRun::Outcome::ShowReport);
+        for (auto s : r.scores) {
+            QCOMPARE(int(s), expected);
+        }
+        // Behind the report the last statement stays on show with its answer checked.
+        QCOMPARE(r.run.QuestionNumber(), 125);
+        QCOMPARE(r.run.Chosen(), std::optional(Answer(answer)));
+        QVERIFY(r.run.NextEnabled());
+        QVERIFY(!r.run.OpenEnabled());
+        // The report closes: the run starts over.
+        r.name = "ivanov";
+        r.run.Init();
+        VerifyReady(r);
+    }
+
+    void onlyTheLastChoiceScores() {
+        Run r;
+        r.run.Choose(Answer::VeryTrue);
+        r.run.Choose(Answer::NotTrue);
+        r.run.Choose(Answer::SomewhatTrue);
+        // Choosing changes neither the statement nor the counter.
+        QCOMPARE(r.run.QuestionNumber(), 1);
+        QCOMPARE(QString::fromStdString(r.run.CounterText()), QString("1 из 125"));
+        r.run.Confirm();
+        QCOMPARE(int(r.scores[0]), 1);
+        QCOMPARE(std::accumulate(r.scores.begin(), r.scores.end(), 0), 1);
+    }
+
+    void statement26ScoresGiftOneAgain() {
+        Run r;
+        r.AnswerThrough(25, Answer::NotTrue);
+        QCOMPARE(QString::fromStdString(r.run.CounterText()), QString("26 из 125"));
+        QCOMPARE(r.run.GiftIndex(), 1);
+        QCOMPARE(r.run.StatementText(), Statement(26));
+        r.run.Choose(Answer::VeryTrue);
+        r.run.Confirm();
+        QCOMPARE(int(r.scores[0]), 3);
+        QCOMPARE(r.run.GiftIndex(), 2);
+    }
+
+    void giftIndexFollowsTheAssignmentRule() {
+        Run r;
+        for (int k = 1; k < 125; ++k) {
+            QCOMPARE(r.run.GiftIndex(), GiftOfStatement(k));
+            // Each statement scores a distinct amount per gift so a wrong gift shows up.
+            r.run.Choose(k % 2 ? Answer::VeryTrue : Answer::SomewhatTrue);
+            r.run.Confirm();
+        }
+        std::array<int, 25> expected{};
+        for (int k = 1; k < 125; ++k) {
+            expected[GiftOfStatement(k) - 1] += k % 2 ? 3 : 1;
+        }
+        for (int g = 0; g < 25; ++g) {
+            QCOMPARE(int(r.scores[g]), expected[g]);
+        }
+    }
+
+    void nextAndOpenStates() {
+        Run r;
+        QVERIFY(!r.run.NextEnabled());
+        // Confirming without an answer does nothing at all.
+        QCOMPARE(r.run.Confirm(), TestRun::Outcome::NextStatement);
+        QCOMPARE(r.run.QuestionNumber(), 1);
+        QVERIFY(r.run.OpenEnabled());
+        r.run.Choose(Answer::True);
+        QVERIFY(r.run.NextEnabled());
+        QVERIFY(r.run.OpenEnabled());  // still statement 1, nothing confirmed yet
+        r.run.Confirm();
+        QVERIFY(!r.run.NextEnabled());
+        QVERIFY(!r.run.Chosen().has_value());
+        QVERIFY(!r.run.OpenEnabled());
+        QCOMPARE(QString::fromStdString(r.run.CounterText()), QString("2 из 125"));
+        r.AnswerThrough(124, Answer::True);
+        QVERIFY(!r.run.OpenEnabled());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTestRun)
+#include "test_test_run.moc"
