@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QButtonGroup>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "core/test_run.h"
+#include "services.h"
+
+namespace Ui {
+class TMainForm;
+}
+
+namespace ormitan {
+
+class TFormReport;
+
+// The questionnaire window: one statement at a time, the four answers, the counter, "Дальше",
+// and the help and open buttons. Its controls show what the test run says.
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainForm(Services& services, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The windows this one shows modally; they are created after it at start.
+    void SetReportWindow(TFormReport* report) { report_ = report; }
+    void SetAboutWindow(QWidget* about) { about_ = about; }
+
+    const TestRun& Run() const { return run_; }
+    Ui::TMainForm& Controls() { return *ui_; }
+
+    // Results-file operations.
+    void OpenFile();
+    // Shows the results file named on the command line, then ends the program.
+    void OpenParamStr(const std::string& path);
+    // Saves the scores on show; `parent` is the window that asks.
+    void SaveFile(QWidget* parent);
+
+public slots:
+    void BitBtnOkClick();
+    void SpeedButtonHelpClick();
+    void SpeedButtonOpenClick() { OpenFile(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void Init();
+    void AnswerClick(QAbstractButton* button);
+    // Shows the report modally; returns when it has closed.
+    void ShowReport();
+    void ShowRun();
+
+    Services& services_;
+    std::unique_ptr<Ui::TMainForm> ui_;
+    QButtonGroup answers_;
+    TestRun run_;
+    TFormReport* report_ = nullptr;
+    QWidget* about_ = nullptr;
+};
+
+}  // namespace ormitan

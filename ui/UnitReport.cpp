@@ -1,0 +1,169 @@
+#include "UnitReport.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include "chart/results_chart.h"
+#include "core/catalogue.h"
+#include "core/results_state.h"
+#include "product.h"
+#include "report_geometry.h"
+#include "ui_UnitReport.h"
+#include "widgets_support.h"
+
+namespace ormitan {
+
+TFormReport::TFormReport(Services& services, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      services_(services),
+      ui_(std::make_unique<Ui::TFormReport>()) {
+    ui_->setupUi(this);
+    ui_->SpeedButtonSave->setIcon(GlyphIcon(":/images/glyphs/save.png"));
+    ui_->SpeedButtonPrint->setIcon(GlyphIcon(":/images/glyphs/print.png"));
+    ui_->SpeedButtonHelp->setIcon(GlyphIcon(":/images/glyphs/help.png"));
+    connect(ui_->SpeedButtonSave, &QToolButton::clicked, this, &TFormReport::SpeedButtonSaveClick);
+    connect(ui_->SpeedButtonPrint, &QToolButton::clicked, this,
+            &TFormReport::SpeedButtonPrintClick);
+    connect(ui_->SpeedButtonHelp, &QToolButton::clicked, this, &TFormReport::SpeedButtonHelpClick);
+    setModal(true);
+    FormCreate();
+}
+
+TFormReport::~TFormReport() = default;
+
+chart::ResultsChart& TFormReport::Chart1() { return *ui_->Chart1; }
+
+void TFormReport::FormCreate() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    wholeSize_ = ReportWindowSize(screen != nullptr ? screen->geometry().size() : QSize(640, 480));
+    // The frame is not known before the window is shown; until then the client takes it all.
+    resize(wholeSize_);
+    CentreOnScreen(*this);
+}
+
+QString TFormReport::CaptionFor(const std::string& resultsName) {
+    if (resultsName.empty()) {
+        return "Результаты теста   ";
+    }
+    return "Результаты теста - " + QFile::decodeName(QByteArray::fromStdString(resultsName));
+}
+
+QString TFormReport::FooterFor(const std::string& resultsName) {
+    if (resultsName.empty()) {
+        return "Тест Ормитан     ";
+    }
+    return "Тест Ормитан  -  " + QFile::decodeName(QByteArray::fromStdString(resultsName));
+}
+
+void TFormReport::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) {
+        return;  // restored from minimised: not a new showing
+    }
+    if (!frameFitted_) {
+        // Once the window manager has framed the window, make the whole window, frame
+        // included, the size the rule gives.
+        QTimer::singleShot(0, this, [this] {
+            const QSize frame = frameGeometry().size() - geometry().size();
+            if (!frame.isEmpty() && frame != QSize(0, 0)) {
+                resize(wholeSize_ - frame);
+                CentreOnScreen(*this);
+            }
+            frameFitted_ = true;
+        });
+    }
+    FormActivate();
+    UpdateCaption();
+    emit Shown();
+}
+
+void TFormReport::FormActivate() {
+    ui_->LabelWeb->clear();
+    ui_->LabelWeb->adjustSize();
+    auto& series = Chart1().Series1();
+    series.Clear();
+    for (int gift = 1; gift <= GiftCount; ++gift) {
+        series.Add(Scores[gift - 1], QString::fromUtf8(GiftName(gift)), chart::AutoColor);
+    }
+}
+
+void TFormReport::UpdateCaption() {
+    const QString caption = CaptionFor(ResultsName);
+    if (windowTitle() != caption) {
+        setWindowTitle(caption);
+    }
+}
+
+void TFormReport::paintEvent(QPaintEvent* event) {
+    UpdateCaption();
+    QDialog::paintEvent(event);
+}
+
+void TFormReport::SpeedButtonSaveClick() {
+    if (saveFile_) {
+        saveFile_(this);
+    }
+    ui_->LabelWeb->setText(QString(" Посетите наш сайт: ") + product::SiteAddress);
+    ui_->LabelWeb->adjustSize();
+    UpdateCaption();
+    update();
+}
+
+void TFormReport::SpeedButtonPrintClick() {
+    auto& chart = Chart1();
+    const QString footer = FooterFor(ResultsName);
+    chart.hide();
+    chart.SetFooterText({footer});
+    chart.SetFooterVisible(true);
+    chart.SetBarBrushStyle(chart::BrushStyle::DiagCross);
+    // The chart goes back to its screen form however the preview ends.
+    struct Restore {
+        chart::ResultsChart& chart;
+        ~Restore() {
+            chart.SetBarBrushStyle(chart::BrushStyle::Solid);
+            chart.SetFooterVisible(false);
+            chart.show();
+        }
+    } restore{chart};
+    if (showPrintPreview_) {
+        showPrintPreview_(this, chart);
+    }
+}
+
+void TFormReport::SpeedButtonHelpClick() {
+    if (gifts_ != nullptr) {
+        gifts_->exec();
+    }
+}
+
+bool TFormReport::FormCloseQuery() {
+    if (!ResultsName.empty()) {
+        return true;
+    }
+    return services_.messages.AskWarningYesNo("Результаты не записанны ! Закрыть окно ?") ==
+           MessageBoxes::Yes;
+}
+
+void TFormReport::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TFormReport::keyPressEvent(QKeyEvent* event) {
+    // Escape does not close the report; only the close box does, through the close check.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace ormitan

@@ -1,0 +1,36 @@
+#include "ormitan_application.h"
+
+#include <QWidget>
+
+#include "core/errors.h"
+#include "services.h"
+
+namespace ormitan {
+
+OrmitanApplication::OrmitanApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool OrmitanApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const EAbort&) {
+        return false;
+    } catch (const std::exception& error) {
+        ShowErrorMessage(error.what());
+    }
+    return false;
+}
+
+void OrmitanApplication::ShowErrorMessage(const std::string& message) {
+    // A drag in progress must not keep the mouse once the box is up.
+    if (QWidget* grabber = QWidget::mouseGrabber()) {
+        grabber->releaseMouse();
+    }
+    const QString text = QString::fromUtf8(WithFinalPeriod(message));
+    if (messages_ != nullptr) {
+        messages_->ShowError(text);
+    } else {
+        qWarning("%s", qPrintable(text));
+    }
+}
+
+}  // namespace ormitan

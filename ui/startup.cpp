@@ -1,0 +1,52 @@
+#include "startup.h"
+
+#include <QMetaObject>
+
+#include "UnitMain.h"
+#include "UnitReport.h"
+#include "ormitan_application.h"
+#include "platform/posix_file_layer.h"
+#include "product.h"
+#include "qt_dialogs.h"
+
+namespace ormitan {
+
+std::optional<std::string> ResultsFileArgument(int argc, const char* const* argv) {
+    if (argc < 2 || argv[1] == nullptr || argv[1][0] == '\0') {
+        return std::nullopt;
+    }
+    return std::string(argv[1]);
+}
+
+int RunOrmitan(int argc, char** argv) {
+    const auto resultsFile = ResultsFileArgument(argc, argv);
+
+    OrmitanApplication app(argc, argv);
+    QApplication::setApplicationName("ormitan");
+    QApplication::setDesktopFileName("ormitan");
+
+    platform::PosixFileLayer files;
+    QtFileDialogs fileDialogs;
+    QtMessageBoxes messages;
+    app.SetMessageBoxes(&messages);
+    Services services{files, fileDialogs, messages};
+
+    // The windows, created once in their fixed order; only the questionnaire is shown.
+    TMainForm mainForm(services);
+    auto* report = new TFormReport(services, &mainForm);
+    mainForm.SetReportWindow(report);
+    report->SetSaveFile([&mainForm](QWidget* parent) { mainForm.SaveFile(parent); });
+
+    mainForm.show();
+    if (resultsFile) {
+        // Once the questionnaire is on screen, show the file's report; the program ends when
+        // it closes, or goes on as a questionnaire when the file cannot be read.
+        QMetaObject::invokeMethod(
+            &mainForm, [&mainForm, path = *resultsFile] { mainForm.OpenParamStr(path); },
+            Qt::QueuedConnection);
+    }
+    app.exec();
+    return 0;
+}
+
+}  // namespace ormitan
