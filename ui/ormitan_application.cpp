@@ -1,5 +1,6 @@
 #include "ormitan_application.h"
 
+#include <QFont>
 #include <QWidget>
 
 #include "core/errors.h"
@@ -7,7 +8,13 @@
 
 namespace ormitan {
 
-OrmitanApplication::OrmitanApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+OrmitanApplication::OrmitanApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // The windows name the classic desktop fonts. Liberation has their metrics, so texts fit
+    // the fixed layouts; "MS Sans Serif" would otherwise fall to a wider default sans.
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    QFont::insertSubstitution("Arial", "Liberation Sans");
+    QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+}
 
 bool OrmitanApplication::notify(QObject* receiver, QEvent* event) {
     try {

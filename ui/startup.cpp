@@ -1,10 +1,12 @@
 #include "startup.h"
 
+#include <QIcon>
 #include <QMetaObject>
 
 #include "UnitMain.h"
 #include "UnitReport.h"
 #include "ormitan_application.h"
+#include "platform/hand_cursor.h"
 #include "platform/posix_file_layer.h"
 #include "product.h"
 #include "qt_dialogs.h"
@@ -24,6 +26,12 @@ int RunOrmitan(int argc, char** argv) {
     OrmitanApplication app(argc, argv);
     QApplication::setApplicationName("ormitan");
     QApplication::setDesktopFileName("ormitan");
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256}) {
+        icon.addFile(QString(":/images/icons/ormitan-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
+    platform::HandCursor();  // registered once, before any window needs it
 
     platform::PosixFileLayer files;
     QtFileDialogs fileDialogs;

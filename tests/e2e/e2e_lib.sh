@@ -1,0 +1,92 @@
+# Helpers for driving the real program on a virtual screen with xdotool.
+# shellcheck shell=bash
+
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+PASSED=0
+FAILED=0
+
+check() {  # check "what" command...: counts and reports one assertion
+    local what=$1
+    shift
+    if "$@"; then
+        PASSED=$((PASSED + 1))
+        echo "PASS: $what"
+    else
+        FAILED=$((FAILED + 1))
+        echo "FAIL: $what"
+    fi
+}
+
+finish() {
+    echo "$PASSED passed, $FAILED failed"
+    [ "$FAILED" -eq 0 ]
+}
+
+# start_display: a fresh Xvfb at 1024 x 768 for this test, stopped when the script ends.
+start_display() {
+    local n
+    for n in $(seq 90 120); do
+        [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
+    done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    trap stop_display EXIT
+}
+
+stop_display() {
+    [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null
+    kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+}
+
+# wait_window NAME-REGEX [seconds]: prints the id of the visible window whose name matches.
+wait_window() {
+    local id
+    for _ in $(seq $((${2:-15} * 10))); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# wait_gone NAME-REGEX [seconds]: waits until no visible window matches.
+wait_gone() {
+    for _ in $(seq $((${2:-15} * 10))); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+close_window() { /usr/bin/python3 "$E2E_DIR/close_window.py" "$1"; }
+
+# click WINDOW X Y: a left click at a point of the window's client area.
+click() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+screenshot() { import -window root "$1"; }
+
+# wait_exit PID [seconds]: waits for the program to end and sets EXIT_CODE (or "running").
+# Runs in the calling shell: only the shell that started the program can collect its code.
+wait_exit() {
+    EXIT_CODE=running
+    for _ in $(seq $((${2:-15} * 10))); do
+        if ! kill -0 "$1" 2>/dev/null; then
+            wait "$1"
+            EXIT_CODE=$?
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
