@@ -101,10 +101,7 @@ void TMainForm::BitBtnOkClick() {
 
 void TMainForm::SpeedButtonHelpClick() {
     if (about_ != nullptr) {
-        about_->setWindowModality(Qt::ApplicationModal);
-        if (auto* dialog = qobject_cast<QDialog*>(about_)) {
-            dialog->exec();
-        }
+        about_->exec();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QButtonGroup>
+#include <QDialog>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -26,7 +27,7 @@ public:
 
     // The windows this one shows modally; they are created after it at start.
     void SetReportWindow(TFormReport* report) { report_ = report; }
-    void SetAboutWindow(QWidget* about) { about_ = about; }
+    void SetAboutWindow(QDialog* about) { about_ = about; }
 
     const TestRun& Run() const { return run_; }
     Ui::TMainForm& Controls() { return *ui_; }
@@ -61,7 +62,7 @@ private:
     QButtonGroup answers_;
     TestRun run_;
     TFormReport* report_ = nullptr;
-    QWidget* about_ = nullptr;
+    QDialog* about_ = nullptr;
 };
 
 }  // namespace ormitan

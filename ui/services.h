@@ -34,11 +34,20 @@ public:
     virtual int AskWarningYesNo(const QString& question) = 0;
 };
 
+// Asks the desktop to open an address (a web page, a "mailto:" address) with the program the
+// user has chosen for it. Whether that worked is not reported.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual void Open(const QString& address) = 0;
+};
+
 // What the windows need of the world outside them; tests put fakes in its place.
 struct Services {
     FileLayer& files;
     FileDialogs& fileDialogs;
     MessageBoxes& messages;
+    Shell& shell;
 };
 
 }  // namespace ormitan

@@ -3,11 +3,14 @@
 #include <QIcon>
 #include <QMetaObject>
 
+#include "UnitAbout.h"
+#include "UnitGifts.h"
 #include "UnitMain.h"
 #include "UnitReport.h"
 #include "ormitan_application.h"
 #include "platform/hand_cursor.h"
 #include "platform/posix_file_layer.h"
+#include "desktop_shell.h"
 #include "product.h"
 #include "qt_dialogs.h"
 
@@ -37,13 +40,18 @@ int RunOrmitan(int argc, char** argv) {
     QtFileDialogs fileDialogs;
     QtMessageBoxes messages;
     app.SetMessageBoxes(&messages);
-    Services services{files, fileDialogs, messages};
+    DesktopShell shell;
+    Services services{files, fileDialogs, messages, shell};
 
     // The windows, created once in their fixed order; only the questionnaire is shown.
     TMainForm mainForm(services);
     auto* report = new TFormReport(services, &mainForm);
     mainForm.SetReportWindow(report);
     report->SetSaveFile([&mainForm](QWidget* parent) { mainForm.SaveFile(parent); });
+    auto* about = new TAboutBox(shell, &mainForm);
+    mainForm.SetAboutWindow(about);
+    auto* gifts = new TAboutBoxGifts(&mainForm);
+    report->SetGiftsWindow(gifts);
 
     mainForm.show();
     if (resultsFile) {

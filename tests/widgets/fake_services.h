@@ -55,6 +55,13 @@ public:
     }
 };
 
+// Records the addresses the program asks the desktop to open.
+class FakeShell final : public ormitan::Shell {
+public:
+    QStringList opened;
+    void Open(const QString& address) override { opened << address; }
+};
+
 // Widget tests run inside the program's own application object, so that errors leaving a
 // handler reach its error handler exactly as in the program.
 #define ORMITAN_WIDGET_TEST_MAIN(TestClass)                  \

@@ -6,72 +6,12 @@
 
 #include "chart/results_chart.h"
 #include "core/results_state.h"
-#include "fake_services.h"
-#include "platform/posix_file_layer.h"
-#include "ui/UnitMain.h"
-#include "ui/UnitReport.h"
-#include "ui/ormitan_application.h"
+#include "program_fixture.h"
 #include "ui/report_geometry.h"
-#include "ui_UnitMain.h"
-#include "ui_UnitReport.h"
 
 using namespace ormitan;
 
 namespace {
-
-// The windows as the program creates them, with fake dialogs around them.
-struct Program {
-    platform::PosixFileLayer files;
-    FakeFileDialogs dialogs;
-    FakeMessageBoxes messages;
-    Services services{files, dialogs, messages};
-    TMainForm main{services};
-    TFormReport* report = new TFormReport(services, &main);
-
-    Program() {
-        static_cast<OrmitanApplication*>(qApp)->SetMessageBoxes(&messages);
-        main.SetReportWindow(report);
-        report->SetSaveFile([this](QWidget* parent) { main.SaveFile(parent); });
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-    }
-    ~Program() { static_cast<OrmitanApplication*>(qApp)->SetMessageBoxes(nullptr); }
-
-    Ui::TMainForm& ui() { return main.Controls(); }
-    QAbstractButton* AnswerButton(int n) {
-        QAbstractButton* buttons[] = {ui().RadioButton1, ui().RadioButton2, ui().RadioButton3,
-                                      ui().RadioButton4};
-        return buttons[n - 1];
-    }
-    QString Counter() { return ui().LabelNum->text(); }
-
-    // Runs `action` once the report has been filled for its next showing, from inside its
-    // modal loop.
-    void WhenReportShown(std::function<void()> action) {
-        auto connection = std::make_shared<QMetaObject::Connection>();
-        *connection = QObject::connect(report, &TFormReport::Shown, report, [this, connection, action] {
-            QObject::disconnect(*connection);
-            QMetaObject::invokeMethod(report, action, Qt::QueuedConnection);
-        });
-    }
-
-    // Answers statements from the current one through `last` by clicking an answer and
-    // pressing Enter.
-    void AnswerThrough(int last, const std::function<int(int)>& answerFor) {
-        for (int k = main.Run().QuestionNumber(); k <= last; ++k) {
-            QTest::mouseClick(AnswerButton(answerFor(k)), Qt::LeftButton);
-            QTest::keyClick(&main, Qt::Key_Return);
-        }
-    }
-
-    std::vector<double> ChartValues() {
-        std::vector<double> values;
-        for (const auto& point : report->Chart1().Series1().Points()) {
-            values.push_back(point.value);
-        }
-        return values;
-    }
-};
 
 int AnswerPattern(int k) { return (k * 7) % 4 + 1; }
 

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "chart/results_chart.h"
+#include "fake_services.h"
+#include "platform/posix_file_layer.h"
+#include "ui/UnitAbout.h"
+#include "ui/UnitGifts.h"
+#include "ui/UnitMain.h"
+#include "ui/UnitReport.h"
+#include "ui/ormitan_application.h"
+#include "ui_UnitAbout.h"
+#include "ui_UnitGifts.h"
+#include "ui_UnitMain.h"
+#include "ui_UnitReport.h"
+
+namespace ormitan {
+
+// The windows as the program creates them, with fake dialogs around them.
+struct Program {
+    platform::PosixFileLayer files;
+    FakeFileDialogs dialogs;
+    FakeMessageBoxes messages;
+    FakeShell shell;
+    Services services{files, dialogs, messages, shell};
+    TMainForm main{services};
+    TFormReport* report = new TFormReport(services, &main);
+    TAboutBox* about = new TAboutBox(shell, &main);
+    TAboutBoxGifts* gifts = new TAboutBoxGifts(&main);
+
+    Program() {
+        static_cast<OrmitanApplication*>(qApp)->SetMessageBoxes(&messages);
+        main.SetReportWindow(report);
+        main.SetAboutWindow(about);
+        report->SetGiftsWindow(gifts);
+        report->SetSaveFile([this](QWidget* parent) { main.SaveFile(parent); });
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+    }
+    ~Program() { static_cast<OrmitanApplication*>(qApp)->SetMessageBoxes(nullptr); }
+
+    Ui::TMainForm& ui() { return main.Controls(); }
+    QAbstractButton* AnswerButton(int n) {
+        QAbstractButton* buttons[] = {ui().RadioButton1, ui().RadioButton2, ui().RadioButton3,
+                                      ui().RadioButton4};
+        return buttons[n - 1];
+    }
+    QString Counter() { return ui().LabelNum->text(); }
+
+    // Runs `action` once a modal window has been filled for its next showing, from inside its
+    // modal loop.
+    void WhenReportShown(std::function<void()> action) {
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = QObject::connect(report, &TFormReport::Shown, report, [this, connection, action] {
+            QObject::disconnect(*connection);
+            QMetaObject::invokeMethod(report, action, Qt::QueuedConnection);
+        });
+    }
+
+    // Answers statements from the current one through `last` by clicking an answer and
+    // pressing Enter.
+    void AnswerThrough(int last, const std::function<int(int)>& answerFor) {
+        for (int k = main.Run().QuestionNumber(); k <= last; ++k) {
+            QTest::mouseClick(AnswerButton(answerFor(k)), Qt::LeftButton);
+            QTest::keyClick(&main, Qt::Key_Return);
+        }
+    }
+
+    std::vector<double> ChartValues() {
+        std::vector<double> values;
+        for (const auto& point : report->Chart1().Series1().Points()) {
+            values.push_back(point.value);
+        }
+        return values;
+    }
+};
+
+
+// Runs `action` from inside the next modal loop, once `dialog` is on screen.
+inline void WhenShown(QDialog* dialog, std::function<void()> action) {
+    QTimer::singleShot(0, dialog, [dialog, action] {
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        action();
+    });
+}
+
+}  // namespace ormitan
