@@ -7,7 +7,7 @@ ORMITAN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev)
 RUN_PACKAGES=(fonts-liberation2 libqt6printsupport6 xvfb xauth x11-utils imagemagick)
 TEST_PACKAGES=(xdotool poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
-               desktop-file-utils shared-mime-info python3-xlib)
+               desktop-file-utils shared-mime-info libxml2-utils libglib2.0-bin python3-xlib)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
