@@ -39,7 +39,7 @@ QColor Darkened(const QColor& color, int q) {
 
 Fill FillFor(const QColor& color, BrushStyle style, const QColor& background) {
     if (style == BrushStyle::Solid) {
-        return {color, Qt::SolidPattern, background};
+        return SolidFill(color);
     }
     QColor hatch = color;
     if (hatch == background) {
