@@ -1,0 +1,103 @@
+// ormitan-render FILE.tst WIDTH HEIGHT OUT.png [--print NAME]
+// Draws the chart of a results file as the report window shows it, or with --print in the paper
+// form with the footer of NAME, and writes it to a PNG.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+
+#include "chart/bar_series.h"
+#include "chart/chart_drawer.h"
+#include "chart/chart_fonts.h"
+#include "core/catalogue.h"
+#include "core/errors.h"
+#include "core/results_file.h"
+#include "platform/posix_file_layer.h"
+
+namespace {
+
+using namespace ormitan;
+
+constexpr int MaxSide = 10000;
+
+int Fail(const QString& message) {
+    std::fprintf(stderr, "ormitan-render: %s\n", qPrintable(message));
+    return 1;
+}
+
+std::optional<int> ParseSide(const char* text) {
+    bool ok = false;
+    const int value = QString::fromLocal8Bit(text).toInt(&ok);
+    if (!ok || value < 1 || value > MaxSide) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The paper form's footer: the test's name, then the results' name after a dash.
+QString FooterFor(const QString& name) {
+    return name.isEmpty() ? QStringLiteral("Тест Ормитан     ")
+                          : QStringLiteral("Тест Ормитан  -  ") + name;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const bool paper = argc == 7 && qstrcmp(argv[5], "--print") == 0;
+    if (argc != 5 && !paper) {
+        std::fprintf(stderr,
+                     "usage: ormitan-render FILE.tst WIDTH HEIGHT OUT.png [--print NAME]\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+
+    const std::optional<int> width = ParseSide(argv[2]);
+    const std::optional<int> height = ParseSide(argv[3]);
+    if (!width || !height) {
+        return Fail(QStringLiteral("the size must be two whole numbers from 1 to %1, not %2 x %3")
+                        .arg(MaxSide)
+                        .arg(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])));
+    }
+
+    ScoreArray scores{};
+    try {
+        platform::PosixFileLayer files;
+        scores = ReadResultsFile(files, argv[1]);
+    } catch (const EInOutError& error) {
+        return Fail(QStringLiteral("%1: %2").arg(QString::fromLocal8Bit(argv[1]),
+                                                 QString::fromStdString(error.message())));
+    }
+
+    // Filled as the report window fills its chart: gift g is point g - 1.
+    chart::BarSeries series(nullptr);
+    for (int gift = 1; gift <= GiftCount; ++gift) {
+        const std::string_view name = GiftName(gift);
+        series.Add(scores[std::size_t(gift - 1)],
+                   QString::fromUtf8(name.data(), qsizetype(name.size())), chart::AutoColor);
+    }
+    chart::ChartSettings settings;
+    if (paper) {
+        settings.footerText = {FooterFor(QString::fromLocal8Bit(argv[6]))};
+        settings.footerVisible = true;
+        settings.barBrush = chart::BrushStyle::DiagCross;
+        settings.printing = true;
+    }
+
+    QImage image(*width, *height, QImage::Format_RGB32);
+    image.fill(paper ? QColor(Qt::white) : chart::PanelColor());
+    {
+        QPainter painter(&image);
+        chart::DrawChart(painter, image.rect(), series.Points(), settings, chart::FontMetrics(),
+                         chart::PanelColor());
+    }
+    if (!image.save(QString::fromLocal8Bit(argv[4]), "PNG")) {
+        return Fail(QStringLiteral("cannot write %1").arg(QString::fromLocal8Bit(argv[4])));
+    }
+    return 0;
+}

@@ -1,0 +1,315 @@
+// The chart's layout numbers, with fixed text metrics so that every number can be worked out.
+#include <QtTest>
+#include <cmath>
+
+#include "chart/chart_layout.h"
+#include "chart/rounding.h"
+#include "chart_fixtures.h"
+
+using namespace ormitan::chart;
+using namespace ormitan::chart::test;
+
+Q_DECLARE_METATYPE(ormitan::chart::Box)
+
+namespace {
+
+// Independent references for the expectations: the default floating-point mode rounds halves to
+// even; std::round rounds them away from zero.
+int HalfEven(double x) {
+    return int(std::nearbyint(x));
+}
+int Scaled(int a, int b, int c) {
+    return int(std::round(double(a) * b / c));
+}
+
+ChartLayout LayOut(int width, int height, const std::vector<ChartPoint>& points,
+                   bool printing = false, const QStringList& footer = {}) {
+    return LayOutChart({QSize(width, height), points, printing, footer}, FixedMetrics());
+}
+
+QList<double> LabelValues(const ChartLayout& layout) {
+    QList<double> values;
+    for (const AxisLabel& label : layout.axis.labels) {
+        values.append(label.value);
+    }
+    return values;
+}
+
+}  // namespace
+
+class TestChartLayout : public QObject {
+    Q_OBJECT
+  private slots:
+    void roundHalfEven() {
+        QCOMPARE(RoundToInt(0.5), 0);
+        QCOMPARE(RoundToInt(1.5), 2);
+        QCOMPARE(RoundToInt(2.5), 2);
+        QCOMPARE(RoundToInt(-1.5), -2);
+        QCOMPARE(RoundToInt(2.5001), 3);
+        QCOMPARE(RoundToInt(1e300), std::numeric_limits<int>::max());
+    }
+
+    void ratiosAndMulDiv_data() {
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<int>("c");
+        QTest::addColumn<int>("ratio");   // a × b / c, halves to even
+        QTest::addColumn<int>("mulDiv");  // a × b / c, halves away from zero
+        QTest::newRow("3 % of 1004") << 3 << 1004 << 100 << 30 << 30;
+        QTest::newRow("4 % of 643") << 4 << 643 << 100 << 26 << 26;
+        QTest::newRow("3 % of 150 is a half") << 3 << 150 << 100 << 4 << 5;
+        QTest::newRow("0.015 x 300") << 15 << 300 << 1000 << 4 << 5;
+        QTest::newRow("0.015 x 100") << 15 << 100 << 1000 << 2 << 2;
+        QTest::newRow("negative half") << -1 << 5 << 10 << 0 << -1;
+        QTest::newRow("negative divisor") << 3 << 5 << -2 << -8 << -8;
+    }
+    void ratiosAndMulDiv() {
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(int, c);
+        QFETCH(int, ratio);
+        QFETCH(int, mulDiv);
+        QCOMPARE(int(RoundRatio(std::int64_t{a} * b, c)), ratio);
+        QCOMPARE(MulDiv(a, b, c), mulDiv);
+    }
+
+    void mulDivEdges() {
+        QCOMPARE(MulDiv(5, 7, 0), -1);
+        QCOMPARE(MulDiv(2000000000, 2000000000, 1), -1);
+        QCOMPARE(MulDiv(2000000000, 2000000000, 2000000000), 2000000000);
+    }
+
+    // Worked by hand for 1004 x 643 with the sample scores: 6-pixel characters, 12-pixel lines.
+    void handComputedLayout() {
+        const ChartLayout layout = LayOut(1004, 643, GiftPoints(SampleScores));
+        QCOMPARE(layout.margins, (Box{30, 26, 974, 617}));
+        QVERIFY(layout.legend);
+        const LegendLayout& legend = *layout.legend;
+        QCOMPARE(legend.maxWidth, 142);  // "Добровольная бедность 0" is 23 characters
+        QCOMPARE(legend.colorWidth, 10);
+        QCOMPARE(legend.columns, 5);
+        QCOMPARE(legend.rows, 5);
+        QCOMPARE(legend.top, 550);
+        QCOMPARE(legend.bottom, 612);
+        QCOMPARE(legend.left, 105);
+        QCOMPARE(legend.right, 899);
+        QCOMPARE(legend.items[0].text.topLeft, QPoint(123, 551));
+        QCOMPARE(legend.items[0].colorBox, (Box{109, 553, 119, 561}));
+        QCOMPARE(legend.items[6].text.topLeft, QPoint(279, 563));
+        QCOMPARE(legend.shadow, (Box{108, 553, 903, 616}));
+        QCOMPARE(legend.frame, (Box{104, 549, 900, 613}));
+        QCOMPARE(layout.depth, 14);
+        QCOMPARE(layout.axis.maxLabels, 37);
+        QCOMPARE(layout.axis.step, 1.0);
+        QCOMPARE(layout.axis.labelsX, 48);
+        QCOMPARE(layout.plot, (Box{54, 40, 960, 526}));
+        QCOMPARE(layout.cell, 36);
+        QCOMPARE(layout.barWidth, 26);
+        QCOMPARE(layout.bars[0].centre, 67);
+        QCOMPARE(layout.bars[1].centre, 104);
+        QCOMPARE(layout.bars[12].centre, 507);
+        QCOMPARE(layout.bars[24].centre, 947);
+        QCOMPARE(layout.bars[0].top, 137);
+        const MarkLayout& mark = layout.marks[0];
+        QCOMPARE(mark.width, 74);
+        QCOMPARE(mark.height, 14);
+        QCOMPARE(mark.arrow.from, QPoint(74, 130));
+        QCOMPARE(mark.arrow.to, QPoint(74, 115));
+        QCOMPARE(mark.box, (Box{37, 102, 111, 116}));
+        QCOMPARE(layout.walls.back, (Box{69, 25, 974, 512}));
+    }
+
+    // D is 1.5 % of the chart rectangle's width, taken from the right and added to the top.
+    void depth_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("depth");
+        QTest::newRow("width 300 gives 4.5, to even") << 320 << 4;
+        QTest::newRow("width 100 gives 1.5, to even") << 106 << 2;
+        QTest::newRow("width 944") << 1004 << 14;
+        QTest::newRow("width 1880") << 2000 << 28;
+    }
+    void depth() {
+        QFETCH(int, width);
+        QFETCH(int, depth);
+        const ChartLayout layout = LayOut(width, 643, GiftPoints(SampleScores));
+        QCOMPARE(layout.depth, depth);
+        QCOMPARE(layout.depth, HalfEven(15.0 * layout.margins.Width() / 1000));
+        QCOMPARE(layout.plot.right, layout.margins.right - depth);
+        QCOMPARE(layout.plot.top, layout.margins.top + depth);
+        QCOMPARE(layout.walls.back.right, layout.plot.right + depth);
+    }
+
+    void barsSpanThePlot_data() {
+        QTest::addColumn<int>("width");
+        for (const int width : {300, 517, 640, 996, 1004, 1280, 1919, 4000}) {
+            QTest::addRow("%d", width) << width;
+        }
+    }
+    void barsSpanThePlot() {
+        QFETCH(int, width);
+        const ChartLayout layout = LayOut(width, 600, GiftPoints(SampleScores));
+        const Box& plot = layout.plot;
+        const int cell = plot.Width() / 25;
+        QCOMPARE(layout.cell, cell);
+        QCOMPARE(layout.barWidth % 2, 0);
+        QCOMPARE(layout.barWidth, HalfEven(7.0 * cell / 10) + HalfEven(7.0 * cell / 10) % 2);
+        QCOMPARE(layout.bars.front().left, plot.left);
+        QCOMPARE(layout.bars.back().right, plot.right);
+        const int m = layout.barWidth / 2;
+        for (int k = 0; k < 25; ++k) {
+            const BarLayout& bar = layout.bars[std::size_t(k)];
+            QCOMPARE(bar.centre, plot.left + m + HalfEven(k * (plot.Width() - 2.0 * m) / 24));
+            QCOMPARE(bar.right - bar.left, layout.barWidth);
+            QCOMPARE(bar.bottom, plot.bottom);
+        }
+    }
+
+    void valueScale() {
+        const Box plot{0, 40, 10, 526};
+        QCOMPARE(ValueY(plot, 0), 526);
+        QCOMPARE(ValueY(plot, 15), 40);
+        QCOMPARE(ValueY(plot, 255), 526 - 8262);       // to scale, far above the plot
+        QCOMPARE(ValueY(Box{0, 0, 10, 1}, 7.5), 1);    // 0.5 rounds down to even
+        QCOMPARE(ValueY(Box{0, 0, 10, 1}, 22.5), -1);  // 1.5 rounds up to even
+    }
+
+    // Labels are 12 high, so each needs 12 + round(1.2) = 13 pixels.
+    void labelSpacing_data() {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("labelHeight");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<double>("step");
+        QTest::newRow("15 labels fit") << 189 << 12 << 15 << 1.0;
+        QTest::newRow("14 labels fit") << 188 << 12 << 14 << 2.0;
+        QTest::newRow("8 labels fit") << 104 << 12 << 8 << 2.0;
+        QTest::newRow("7 labels fit") << 91 << 12 << 7 << 5.0;
+        QTest::newRow("3 labels fit") << 39 << 12 << 3 << 5.0;
+        QTest::newRow("2.5 labels round to 2") << 55 << 20 << 2 << 10.0;
+        QTest::newRow("1 label fits") << 7 << 12 << 1 << 20.0;
+        QTest::newRow("no label fits") << 6 << 12 << 0 << TinyLabelStep;
+        QTest::newRow("negative height") << -20 << 12 << -2 << TinyLabelStep;
+    }
+    void labelSpacing() {
+        QFETCH(int, height);
+        QFETCH(int, labelHeight);
+        QFETCH(int, count);
+        QFETCH(double, step);
+        const LabelSpacing spacing = LabelSpacingFor(height, labelHeight);
+        QCOMPARE(spacing.maxLabels, count);
+        QCOMPARE(spacing.step, step);
+    }
+
+    void labelsFollowTheStep_data() {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QList<double>>("values");
+        QTest::newRow("tall: every integer")
+            << 643 << QList<double>{15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
+        QTest::newRow("lower: even numbers") << 300 << QList<double>{14, 12, 10, 8, 6, 4, 2, 0};
+        QTest::newRow("one label") << 100 << QList<double>{0};
+        QTest::newRow("no label") << 90 << QList<double>{};
+    }
+    void labelsFollowTheStep() {
+        QFETCH(int, height);
+        QFETCH(QList<double>, values);
+        const ChartLayout layout = LayOut(1004, height, GiftPoints(SampleScores));
+        QCOMPARE(LabelValues(layout), values);
+        for (const AxisLabel& label : layout.axis.labels) {
+            QCOMPARE(label.y, ValueY(layout.plot, label.value));
+            QCOMPARE(label.text.topLeft.x() + label.text.width, layout.axis.labelsX);
+            QCOMPARE(label.gridBack.to,
+                     QPoint(layout.plot.right + layout.depth, label.y - layout.depth));
+        }
+        // The axis space is that of the widest label for the step, plus a space.
+        const int widest = layout.axis.step == 20.0 ? 1 : 2;  // "0" alone, else "15" or "14"
+        QCOMPARE(layout.axis.labelsX - layout.margins.left, 6 * (widest + 1));
+        QCOMPARE(layout.plot.left, layout.axis.labelsX + 6);
+    }
+
+    void legendColumns_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("five columns") << 1004 << 5 << 5 << 25;
+        QTest::newRow("three columns") << 560 << 3 << 9 << 25;
+        QTest::newRow("two columns drop 21..25") << 400 << 2 << 10 << 20;
+        QTest::newRow("one column drops 11..25") << 250 << 1 << 10 << 10;
+        QTest::newRow("too narrow for a column") << 150 << 0 << 0 << 0;
+    }
+    void legendColumns() {
+        QFETCH(int, width);
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QFETCH(int, shown);
+        const ChartLayout layout = LayOut(width, 643, GiftPoints(SampleScores));
+        const int chartHeight = layout.margins.Height();
+        if (columns == 0) {
+            QVERIFY(!layout.legend);
+            QCOMPARE(layout.plot.bottom, layout.margins.bottom);
+            return;
+        }
+        QVERIFY(layout.legend);
+        const LegendLayout& legend = *layout.legend;
+        QCOMPARE(legend.columns, columns);
+        QCOMPARE(legend.rows, rows);
+        QCOMPARE(int(legend.items.size()), shown);
+        QCOMPARE(legend.items.back().point, shown - 1);
+        QCOMPARE(legend.bottom, layout.margins.bottom - 5);
+        QCOMPARE(legend.top, legend.bottom - rows * 12 - 2);
+        QCOMPARE(layout.plot.bottom, legend.top - Scaled(4, chartHeight, 100));
+        QVERIFY(legend.right - legend.left <= layout.margins.Width());
+    }
+
+    void footerWhilePrinting() {
+        const auto points = GiftPoints(SampleScores);
+        const QStringList lines{"Тест Ормитан  -  Иванов", "вторая строка"};
+        const ChartLayout screen = LayOut(1004, 643, points, false, lines);
+        QVERIFY(screen.footer.empty());
+        QCOMPARE(screen.legend->bottom, screen.margins.bottom - 5);
+
+        const ChartLayout paper = LayOut(1004, 643, points, true, lines);
+        QCOMPARE(int(paper.footer.size()), 2);
+        const int bottom = paper.margins.bottom;
+        QCOMPARE(paper.footer[1].topLeft.y(), bottom - 17);
+        QCOMPARE(paper.footer[0].topLeft.y(), bottom - 34);
+        const int centre = (paper.margins.left + paper.margins.right) / 2;
+        QCOMPARE(paper.footer[0].topLeft.x(), centre - 8 * 23 / 2);
+        QCOMPARE(paper.legend->bottom, bottom - 2 * 17 - 5 - 5);
+        // The legend's 4 % gap is taken of the height left above the footer.
+        QCOMPARE(paper.plot.bottom,
+                 paper.legend->top - Scaled(4, bottom - 2 * 17 - 5 - paper.margins.top, 100));
+    }
+
+    void legendTextEndsInScore() {
+        const auto text = [](double value) { return LegendText({0, value, "Пастор", AutoColor}); };
+        QCOMPARE(text(0), QString("Пастор 0"));
+        QCOMPARE(text(12), QString("Пастор 12"));
+        QCOMPARE(text(7.5), QString("Пастор 7.5"));
+        QCOMPARE(text(0.12345), QString("Пастор 0.123"));
+        QCOMPARE(text(1234), QString("Пастор 1,234"));
+        QCOMPARE(LegendText({0, 1, "a\rb", AutoColor}), QString("a b 1"));
+    }
+
+    void fullScoresReachTheTop() {
+        const ChartLayout layout = LayOut(1004, 643, UniformPoints(15));
+        for (std::size_t k = 0; k < 25; ++k) {
+            const BarLayout& bar = layout.bars[k];
+            const MarkLayout& mark = layout.marks[k];
+            QCOMPARE(bar.top, layout.plot.top);
+            QCOMPARE(mark.arrow.to.y() - mark.arrow.from.y(), -ArrowLength);
+            QCOMPARE(mark.box.bottom, mark.arrow.to.y() + 1);
+            QCOMPARE(mark.box.left + mark.width / 2, bar.centre + layout.depth / 2);
+            QVERIFY(mark.box.bottom < layout.plot.top);
+        }
+    }
+
+    void noPointsNoBarsNoLegend() {
+        const ChartLayout layout = LayOut(1004, 643, {});
+        QVERIFY(layout.bars.empty());
+        QVERIFY(!layout.legend);
+        QCOMPARE(int(layout.axis.labels.size()), 16);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChartLayout)
+#include "test_chart_layout.moc"
