@@ -22,15 +22,19 @@ finish() {
     [ "$FAILED" -eq 0 ]
 }
 
-# start_display: a fresh Xvfb at 1024 x 768 for this test, stopped when the script ends.
+# start_display: a fresh Xvfb at 1024 x 768 for this test, stopped when the script ends. Xvfb
+# picks a free display number itself, so tests and other sessions never collide.
 start_display() {
-    local n
-    for n in $(seq 90 120); do
-        [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
-    done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    local numbers
+    numbers=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numbers" >/dev/null 2>&1 &
     XVFB_PID=$!
-    export DISPLAY=":$n"
+    for _ in $(seq 100); do
+        [ -s "$numbers" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(head -n 1 "$numbers")"
+    rm -f "$numbers"
     for _ in $(seq 100); do
         xdpyinfo >/dev/null 2>&1 && break
         sleep 0.1
@@ -47,7 +51,7 @@ stop_display() {
 # wait_window NAME-REGEX [seconds]: prints the id of the visible window whose name matches.
 wait_window() {
     local id
-    for _ in $(seq $((${2:-15} * 10))); do
+    for _ in $(seq $((${2:-30} * 10))); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
         if [ -n "$id" ]; then
             echo "$id"
@@ -60,7 +64,7 @@ wait_window() {
 
 # wait_gone NAME-REGEX [seconds]: waits until no visible window matches.
 wait_gone() {
-    for _ in $(seq $((${2:-15} * 10))); do
+    for _ in $(seq $((${2:-30} * 10))); do
         xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
         sleep 0.1
     done
@@ -80,7 +84,7 @@ screenshot() { import -window root "$1"; }
 # Runs in the calling shell: only the shell that started the program can collect its code.
 wait_exit() {
     EXIT_CODE=running
-    for _ in $(seq $((${2:-15} * 10))); do
+    for _ in $(seq $((${2:-30} * 10))); do
         if ! kill -0 "$1" 2>/dev/null; then
             wait "$1"
             EXIT_CODE=$?

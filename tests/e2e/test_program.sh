@@ -43,18 +43,18 @@ check "the unsaved report's caption has no name" \
 screenshot "$SHOTS/report-after-run.png"
 
 click "$report" 16 16  # the save button
-dialog=$(wait_window '^Save As$' 10)
+dialog=$(wait_window '^Save As$')
 check "the save dialog opens" test -n "$dialog"
 xdotool windowfocus --sync "$dialog" >/dev/null 2>&1
 xdotool type --delay 5 "$WORK/ivanov.tst"
 xdotool key Return
-check "the caption carries the saved name" wait_window '^Результаты теста - ivanov$' 10
+check "the caption carries the saved name" wait_window '^Результаты теста - ivanov$'
 check "the results file holds 25 bytes" test "$(stat -c %s "$WORK/ivanov.tst" 2>/dev/null)" = 25
 check "the bytes are the run's scores" \
     test "$(od -An -tu1 -v "$WORK/ivanov.tst" | xargs)" = "${expected[*]}"
 
 close_window "$report"
-check "a saved report closes without a question" wait_gone "$REPORT_NAME" 10
+check "a saved report closes without a question" wait_gone "$REPORT_NAME"
 check "no warning was asked" bash -c "! xdotool search --onlyvisible --name '^Warning$' >/dev/null"
 close_window "$main"
 wait_exit "$APP_PID"
