@@ -6,7 +6,8 @@
 
 namespace ormitan::chart {
 
-ResultsChart::ResultsChart(QWidget* parent) : QWidget(parent), series_([this] { Invalidate(); }) {
+ResultsChart::ResultsChart(QWidget* parent)
+    : QWidget(parent), series_([this] { PointsChanged(); }) {
     // The composed picture covers every pixel, so nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -68,6 +69,16 @@ void ResultsChart::paintEvent(QPaintEvent*) {
 
 void ResultsChart::resizeEvent(QResizeEvent*) {
     stale_ = true;
+}
+
+void ResultsChart::PointsChanged() {
+    // A screen reader cannot see the bars: it reads the legend's lines instead.
+    QStringList lines;
+    for (const ChartPoint& point : series_.Points()) {
+        lines << LegendText(point);
+    }
+    setAccessibleDescription(lines.join("\n"));
+    Invalidate();
 }
 
 void ResultsChart::Invalidate() {

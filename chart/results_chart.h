@@ -47,6 +47,7 @@ class ResultsChart : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void PointsChanged();
     void Invalidate();
     void Compose();
 

@@ -26,6 +26,16 @@ const QStringList Genitives = {
     "исцеления", "языков", "истолкования языков", "добровольной бедности", "безбрачия",
     "ходатайства", "изгнания бесов", "служения"};
 
+ScoreArray ScoresOfSample() {
+    QFile file(qEnvironmentVariable("ORMITAN_SOURCE_DIR") + "/content/sample.tst");
+    ScoreArray scores{};
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.read(25);
+        std::copy(bytes.begin(), bytes.end(), scores.begin());
+    }
+    return scores;
+}
+
 }  // namespace
 
 class TestInfoWindows : public QObject {
@@ -173,6 +183,22 @@ private slots:
                 QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(),
                          qPrintable(window->objectName() + "." + control->objectName()));
             }
+        }
+        // The chart tells a screen reader every gift with its score.
+        p.messages.warningAnswers = {MessageBoxes::Yes};
+        QString description;
+        p.WhenReportShown([&] {
+            description = QAccessible::queryAccessibleInterface(&p.report->Chart1())
+                              ->text(QAccessible::Description);
+            p.report->close();
+        });
+        p.main.OpenParamStr(QFile::encodeName(
+            qEnvironmentVariable("ORMITAN_SOURCE_DIR") + "/content/sample.tst").toStdString());
+        const QStringList lines = description.split('\n');
+        QCOMPARE(lines.size(), 25);
+        for (int g = 1; g <= 25; ++g) {
+            QCOMPARE(lines[g - 1], QString::fromUtf8(GiftName(g)) + " " +
+                                       QString::number(int(ScoresOfSample()[g - 1])));
         }
         QCOMPARE(p.ui().SpeedButtonHelp->accessibleName(), QString("Справка"));
         QCOMPARE(p.ui().SpeedButtonOpen->accessibleName(), QString("Открыть результаты"));
