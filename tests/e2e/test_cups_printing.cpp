@@ -1,11 +1,14 @@
 // One page through the real spooler: the printer service prints to the CUPS default printer,
 // a cups-pdf queue, and the PDF that comes out is read back with poppler's tools.
 // Runs only under tests/e2e/cups_queue.sh, which sets the queue up and sets ORMITAN_CUPS.
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QProcess>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -156,6 +159,24 @@ class TestCupsPrinting : public QObject {
                                 .arg(page.height)
                                 .arg(text.width)
                                 .arg(text.height)));
+    }
+
+    // Confirming the print dialog unchanged keeps the queue and its orientation current.
+    void setupConfirmedKeepsTheQueue() {
+        PosixFileLayer files;
+        QtPrinterService service([](const QString&) { return std::nullopt; }, files);
+        const int queue = service.CurrentIndex();
+        service.SetOrientation(Landscape);
+        const QSize page = service.PageSize();
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                dialog->accept();
+            }
+        });
+        QVERIFY(service.Setup(nullptr));
+        QCOMPARE(service.CurrentIndex(), queue);
+        QCOMPARE(service.Orientation(), Landscape);
+        QCOMPARE(service.PageSize(), page);
     }
 };
 

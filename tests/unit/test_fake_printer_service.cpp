@@ -116,37 +116,23 @@ class TestFakePrinterService : public QObject {
         QVERIFY(!service.JobOpen());
     }
 
-    void theFirstQuerySelectsTheDefault() {
+    void selectionOrientationAndSetup() {
         FakePrinterService service = TwoPrinters();
         QCOMPARE(service.Printers(), (QStringList{"Laser", "Office"}));
         QCOMPARE(service.CurrentIndex(), 1);
-        service.Select(0);
-        QCOMPARE(service.CurrentIndex(), 0);
         QCOMPARE(Failure([&] { service.Select(2); }), QString("Printer index out of range"));
-        QCOMPARE(service.CurrentIndex(), 0);
-    }
-
-    void orientationSwapsThePage() {
-        FakePrinterService service = TwoPrinters();
+        service.SetOrientation(Landscape);
+        QCOMPARE(service.PageSize(), QSize(3180, 2400));
+        // Each printer keeps its own orientation.
+        service.Select(0);
         QCOMPARE(service.Orientation(), Portrait);
         QCOMPARE(service.PageSize(), QSize(2400, 3180));
-        service.SetOrientation(Landscape);
-        QCOMPARE(service.Orientation(), Landscape);
-        QCOMPARE(service.PageSize(), QSize(3180, 2400));
-        // Each printer keeps its own setting.
-        service.Select(0);
-        QCOMPARE(service.Orientation(), Portrait);
-    }
-
-    void setupConfirmsOrCancels() {
-        FakePrinterService service = TwoPrinters();
         QVERIFY(!service.Setup(nullptr));
+        QCOMPARE(service.CurrentIndex(), 0);
+        service.setupAnswer = FakePrinterService::SetupChoice{1, Portrait};
+        QVERIFY(service.Setup(nullptr));
         QCOMPARE(service.CurrentIndex(), 1);
         QCOMPARE(service.Orientation(), Portrait);
-        service.setupAnswer = FakePrinterService::SetupChoice{0, Landscape};
-        QVERIFY(service.Setup(nullptr));
-        QCOMPARE(service.CurrentIndex(), 0);
-        QCOMPARE(service.Orientation(), Landscape);
         QCOMPARE(service.setupCalls, 2);
     }
 
@@ -199,27 +185,27 @@ class TestFakePrinterService : public QObject {
         QCOMPARE(service.jobs.back().pages, 1);
     }
 
-    void drawingFailsOnceWithTheGivenMessage() {
-        FakePrinterService service = TwoPrinters();
-        service.failDrawing = "Out of paper";
-        auto job = service.BeginDocument("Chart1");
-        QCOMPARE(Failure([&] { job->Painter(); }), QString("Out of paper"));
-        QVERIFY(service.JobOpen());
-        QCOMPARE(Failure([&] { job->Painter(); }), QString("no error"));
-        job->Abort();
-        QVERIFY(service.jobs.front().aborted);
+    // A failure set on the fake is thrown once, at its step, and the job ends up discarded.
+    void failuresOnDemand_data() {
+        QTest::addColumn<bool>("atEnd");
+        QTest::newRow("drawing") << false;
+        QTest::newRow("ending") << true;
     }
-
-    void aFailedEndDiscardsTheJobAndClosesIt() {
+    void failuresOnDemand() {
+        QFETCH(bool, atEnd);
         FakePrinterService service = TwoPrinters();
-        service.failEnd = "Disk full";
+        (atEnd ? service.failEnd : service.failDrawing) = "Out of paper";
         auto job = service.BeginDocument("Chart1");
-        QCOMPARE(Failure([&] { job->End(); }), QString("Disk full"));
-        QVERIFY(!service.JobOpen());
+        QCOMPARE(Failure([&] { atEnd ? job->End() : void(job->Painter()); }),
+                 QString("Out of paper"));
+        // A failed drawing leaves the job open for the caller to abort; a failed end closes it.
+        QCOMPARE(service.JobOpen(), !atEnd);
+        job->Abort();
         QVERIFY(service.jobs.front().aborted);
         QCOMPARE(service.jobs.front().pages, 0);
-        job->Abort();
-        service.BeginDocument("Chart1")->End();
+        auto next = service.BeginDocument("Chart1");
+        QCOMPARE(Failure([&] { next->Painter(); }), QString("no error"));
+        next->End();
         QCOMPARE(service.jobs.back().pages, 1);
     }
 };
