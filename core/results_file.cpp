@@ -1,46 +1,17 @@
 #include "results_file.h"
 
 #include "errors.h"
+#include "open_file.h"
+#include "safe_write.h"
 
 namespace ormitan {
-namespace {
-
-// Closes a handle when an error leaves before the regular close.
-class OpenFile {
-public:
-    OpenFile(FileLayer& files, FileLayer::Handle handle) : files_(files), handle_(handle) {}
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    ~OpenFile() {
-        if (open_) {
-            try {
-                files_.Close(handle_);
-            } catch (...) {
-                // Already failing: the first error is the one the user sees.
-            }
-        }
-    }
-    FileLayer::Handle handle() const { return handle_; }
-    void Close() {
-        open_ = false;
-        files_.Close(handle_);
-    }
-
-private:
-    FileLayer& files_;
-    FileLayer::Handle handle_;
-    bool open_ = true;
-};
-
-}  // namespace
 
 ScoreArray ReadResultsFile(FileLayer& files, const std::string& path) {
     OpenFile file(files, files.OpenForReading(path));
     ScoreArray scores{};
     std::size_t total = 0;
     while (total < scores.size()) {
-        const std::size_t got =
-            files.Read(file.handle(), std::span(scores).subspan(total));
+        const std::size_t got = files.Read(file.handle(), std::span(scores).subspan(total));
         if (got == 0) {
             throw EInOutError(io_code::ReadBeyondEnd);
         }
@@ -51,20 +22,7 @@ ScoreArray ReadResultsFile(FileLayer& files, const std::string& path) {
 }
 
 void WriteResultsFile(FileLayer& files, const std::string& path, const ScoreArray& scores) {
-    std::string temporary;
-    const FileLayer::Handle handle = files.CreateTemporary(path, temporary);
-    try {
-        OpenFile file(files, handle);
-        if (files.Write(file.handle(), scores) < scores.size()) {
-            throw EInOutError(io_code::ShortWrite);
-        }
-        files.Sync(file.handle());
-        file.Close();
-        files.Replace(temporary, path);
-    } catch (...) {
-        files.Remove(temporary);
-        throw;
-    }
+    WriteFileSafely(files, path, scores);
 }
 
 void LoadResults(FileLayer& files, const std::string& path, ScoreArray& scores,

@@ -4,7 +4,7 @@
 ORMITAN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # What building needs, what the program needs at run time, and what the tests drive it with.
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev)
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev)
 RUN_PACKAGES=(fonts-liberation2 libqt6printsupport6 xvfb xauth x11-utils imagemagick)
 TEST_PACKAGES=(xdotool poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
                desktop-file-utils shared-mime-info libxml2-utils libglib2.0-bin python3-xlib)

@@ -1,0 +1,7 @@
+# The printing arithmetic: the print rectangle, the printer page's mapping and the preview
+# sheet's geometry. Plain integer and floating-point work, no Qt, so it is tested on its own.
+add_library(ormitan_print_math STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/print_types.h
+    ${CMAKE_CURRENT_LIST_DIR}/print_geometry.cpp ${CMAKE_CURRENT_LIST_DIR}/print_geometry.h
+    ${CMAKE_CURRENT_LIST_DIR}/sheet_geometry.cpp ${CMAKE_CURRENT_LIST_DIR}/sheet_geometry.h)
+target_link_libraries(ormitan_print_math PUBLIC ormitan_core)
