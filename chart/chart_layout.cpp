@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/rounding.h"
+#include "core/rounding.h"
 #include "chart/value_format.h"
 
 namespace ormitan::chart {

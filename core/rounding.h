@@ -73,4 +73,33 @@ constexpr int ClampToInt(std::int64_t x) {
     return static_cast<int>(x);
 }
 
+// num / den rounded half to even, computed exactly (den != 0): the layout's round() of a ratio
+// such as 0.015 × CW, where the binary 0.015 would turn 4.5 into 4.4999...
+constexpr std::int64_t RoundRatio(std::int64_t num, std::int64_t den) {
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    std::int64_t q = num / den;
+    std::int64_t r = num % den;
+    if (r < 0) {  // a floor division, remainder in [0, den)
+        --q;
+        r += den;
+    }
+    if (2 * r > den || (2 * r == den && q % 2 != 0)) {
+        ++q;
+    }
+    return q;
+}
+
+// RoundHalfEven brought into an int, saturating.
+inline int RoundToInt(double x) { return ClampToInt(RoundHalfEven(x)); }
+
+// Scale for int operands with an int result, as the chart's layout uses it: a zero c, or a
+// result outside the int range, gives -1.
+inline int MulDiv(int a, int b, int c) {
+    const std::int64_t result = Scale(a, b, c);
+    return result == ClampToInt(result) ? static_cast<int>(result) : -1;
+}
+
 }  // namespace ormitan

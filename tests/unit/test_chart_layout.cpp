@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "chart/chart_layout.h"
-#include "chart/rounding.h"
+#include "core/rounding.h"
 #include "chart_fixtures.h"
 
 using namespace ormitan::chart;
@@ -40,45 +40,6 @@ QList<double> LabelValues(const ChartLayout& layout) {
 class TestChartLayout : public QObject {
     Q_OBJECT
   private slots:
-    void roundHalfEven() {
-        QCOMPARE(RoundToInt(0.5), 0);
-        QCOMPARE(RoundToInt(1.5), 2);
-        QCOMPARE(RoundToInt(2.5), 2);
-        QCOMPARE(RoundToInt(-1.5), -2);
-        QCOMPARE(RoundToInt(2.5001), 3);
-        QCOMPARE(RoundToInt(1e300), std::numeric_limits<int>::max());
-    }
-
-    void ratiosAndMulDiv_data() {
-        QTest::addColumn<int>("a");
-        QTest::addColumn<int>("b");
-        QTest::addColumn<int>("c");
-        QTest::addColumn<int>("ratio");   // a × b / c, halves to even
-        QTest::addColumn<int>("mulDiv");  // a × b / c, halves away from zero
-        QTest::newRow("3 % of 1004") << 3 << 1004 << 100 << 30 << 30;
-        QTest::newRow("4 % of 643") << 4 << 643 << 100 << 26 << 26;
-        QTest::newRow("3 % of 150 is a half") << 3 << 150 << 100 << 4 << 5;
-        QTest::newRow("0.015 x 300") << 15 << 300 << 1000 << 4 << 5;
-        QTest::newRow("0.015 x 100") << 15 << 100 << 1000 << 2 << 2;
-        QTest::newRow("negative half") << -1 << 5 << 10 << 0 << -1;
-        QTest::newRow("negative divisor") << 3 << 5 << -2 << -8 << -8;
-    }
-    void ratiosAndMulDiv() {
-        QFETCH(int, a);
-        QFETCH(int, b);
-        QFETCH(int, c);
-        QFETCH(int, ratio);
-        QFETCH(int, mulDiv);
-        QCOMPARE(int(RoundRatio(std::int64_t{a} * b, c)), ratio);
-        QCOMPARE(MulDiv(a, b, c), mulDiv);
-    }
-
-    void mulDivEdges() {
-        QCOMPARE(MulDiv(5, 7, 0), -1);
-        QCOMPARE(MulDiv(2000000000, 2000000000, 1), -1);
-        QCOMPARE(MulDiv(2000000000, 2000000000, 2000000000), 2000000000);
-    }
-
     // Worked by hand for 1004 x 643 with the sample scores: 6-pixel characters, 12-pixel lines.
     void handComputedLayout() {
         const ChartLayout layout = LayOut(1004, 643, GiftPoints(SampleScores));
