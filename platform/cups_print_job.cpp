@@ -51,12 +51,12 @@ void Submit(const QString& printerName, const QString& file, const QString& titl
 
 CupsPrintJob::CupsPrintJob(const QString& printerName, const QPageLayout& layout,
                            const QString& title, std::shared_ptr<bool> open)
-    : printerName_(printerName),
+    : PaintedPageJob(std::move(open)),
+      printerName_(printerName),
       title_(title),
       // Not ".pdf": that suffix would switch the printer to Qt's plain PDF engine.
       spool_(QDir::temp().filePath("ormitan-XXXXXX.spool")),
-      printer_(QPrinter::HighResolution),
-      open_(std::move(open)) {
+      printer_(QPrinter::HighResolution) {
     if (!spool_.open()) {
         throw Exception(InvalidPrinterMessage);
     }
@@ -68,50 +68,20 @@ CupsPrintJob::CupsPrintJob(const QString& printerName, const QPageLayout& layout
     printer_.setDocName(title);
     // With a file name the CUPS engine writes the document there instead of sending it.
     printer_.setOutputFileName(spool_.fileName());
-    if (!painter_.begin(&printer_)) {
-        throw Exception(InvalidPrinterMessage);
-    }
-    *open_ = true;
+    Begin(printer_);
 }
 
 CupsPrintJob::~CupsPrintJob() {
     Abort();
 }
 
-QSize CupsPrintJob::PageSize() const {
-    return {printer_.width(), printer_.height()};
-}
-
-QSize CupsPrintJob::Resolution() const {
-    return {printer_.logicalDpiX(), printer_.logicalDpiY()};
-}
-
-void CupsPrintJob::End() {
-    if (finished_) {
-        return;
-    }
-    const bool written = painter_.end();
-    Finish();
-    if (!written) {
-        throw Exception(InvalidPrinterMessage);
-    }
+void CupsPrintJob::Deliver() {
     Submit(printerName_, spool_.fileName(), title_, printer_.pageLayout());
     spool_.remove();
 }
 
-void CupsPrintJob::Abort() noexcept {
-    if (finished_) {
-        return;
-    }
-    // Ending the painter only completes the spool file, which is then deleted unsent.
-    painter_.end();
-    Finish();
+void CupsPrintJob::Discard() noexcept {
     spool_.remove();
-}
-
-void CupsPrintJob::Finish() noexcept {
-    finished_ = true;
-    *open_ = false;
 }
 
 }  // namespace ormitan::platform

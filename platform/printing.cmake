@@ -7,6 +7,7 @@ target_link_libraries(ormitan_printer_service INTERFACE ormitan_core Qt6::Gui)
 
 add_library(ormitan_platform_print STATIC
     ${CMAKE_CURRENT_LIST_DIR}/qt_printer_service.cpp ${CMAKE_CURRENT_LIST_DIR}/qt_printer_service.h
+    ${CMAKE_CURRENT_LIST_DIR}/painted_page_job.cpp ${CMAKE_CURRENT_LIST_DIR}/painted_page_job.h
     ${CMAKE_CURRENT_LIST_DIR}/cups_print_job.cpp ${CMAKE_CURRENT_LIST_DIR}/cups_print_job.h
     ${CMAKE_CURRENT_LIST_DIR}/pdf_file_job.cpp ${CMAKE_CURRENT_LIST_DIR}/pdf_file_job.h
     ${CMAKE_CURRENT_LIST_DIR}/pdf_file_dialog.cpp ${CMAKE_CURRENT_LIST_DIR}/pdf_file_dialog.h)
