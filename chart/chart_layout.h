@@ -10,6 +10,7 @@
 #include <span>
 #include <vector>
 
+#include "core/geometry.h"
 #include "chart/bar_series.h"
 #include "chart/text_metrics.h"
 
@@ -19,15 +20,7 @@
 namespace ormitan::chart {
 
 // A rectangle whose right and bottom edges lie just outside the area it covers.
-struct Box {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const Box&) const = default;
-};
+using Box = ormitan::Rect;
 
 // A line whose end point is not drawn.
 struct Segment {

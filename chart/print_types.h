@@ -1,32 +1,14 @@
 #pragma once
 
-// Plain geometry for printing and the preview sheet. Rectangles keep their right and bottom edges
-// just outside the area, so (0, 0, 10, 10) covers pixels 0..9 and its width is right - left;
-// QRect's inclusive right() would put every edge of the arithmetic one pixel off.
+#include "core/geometry.h"
+
+// The geometry of printing and of the preview sheet.
 namespace ormitan::print {
 
-struct Size {
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const Size&, const Size&) = default;
-};
-
-struct Point {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
+using ormitan::Contains;
+using ormitan::Point;
+using ormitan::Rect;
+using ormitan::Size;
 
 // The chart's distance from each edge of the printable area, in percent of that area's width
 // (left, right) or height (top, bottom).
@@ -37,11 +19,5 @@ struct Margins {
     int bottom = 0;
     friend bool operator==(const Margins&, const Margins&) = default;
 };
-
-// "On" a rectangle: left <= x < right and top <= y < bottom.
-inline bool Contains(const Rect& rect, Point point) {
-    return rect.left <= point.x && point.x < rect.right && rect.top <= point.y &&
-           point.y < rect.bottom;
-}
 
 }  // namespace ormitan::print
