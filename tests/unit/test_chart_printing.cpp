@@ -81,32 +81,6 @@ QRect InkBounds(const QImage& image) {
 class TestChartPrinting : public QObject {
     Q_OBJECT
   private slots:
-    void settingsStartAtTheirDefaults() {
-        PaperChart paper;
-        const ChartPrintSettings& settings = paper.chart.PrintSettings();
-        QCOMPARE(settings.PaperMargins, (print::Margins{15, 15, 15, 15}));
-        QVERIFY(settings.PrintProportional);
-        QCOMPARE(settings.PrintDetail, 0);
-    }
-
-    void detailSizeFollowsTheChartAndItsDetail_data() {
-        QTest::addColumn<QSize>("chartSize");
-        QTest::addColumn<int>("detail");
-        QTest::addColumn<print::Size>("expected");
-        QTest::newRow("normal") << QSize(996, 616) << 0 << print::Size{996, 616};
-        QTest::newRow("more detail") << QSize(996, 616) << -100 << print::Size{1992, 1232};
-        QTest::newRow("another size") << QSize(300, 400) << -50 << print::Size{450, 600};
-    }
-    void detailSizeFollowsTheChartAndItsDetail() {
-        QFETCH(QSize, chartSize);
-        QFETCH(int, detail);
-        QFETCH(print::Size, expected);
-        PaperChart paper;
-        paper.chart.resize(chartSize);
-        paper.chart.PrintSettings().PrintDetail = detail;
-        QCOMPARE(DetailSize(paper.chart), expected);
-    }
-
     void printRectangle_data() {
         QTest::addColumn<int>("orientation");
         QTest::addColumn<bool>("proportional");
@@ -140,10 +114,18 @@ class TestChartPrinting : public QObject {
                                           : (print::Margins{15, 36, 15, 36}));
     }
 
+    // With the settings as they start: 15 % margins, recomputed to the chart's shape, at the
+    // screen's detail.
     void printsOnePageTitledWithTheChartsName() {
         PaperChart paper;
+        const ChartPrintSettings& settings = paper.chart.PrintSettings();
+        QCOMPARE(settings.PaperMargins, (print::Margins{15, 15, 15, 15}));
+        QVERIFY(settings.PrintProportional);
+        QCOMPARE(settings.PrintDetail, 0);
+        QCOMPARE(DetailSize(paper.chart), (print::Size{996, 616}));
         FakePrinterService printers = OnePrinter();
         PrintChart(paper.chart, printers);
+        QCOMPARE(settings.PaperMargins, (print::Margins{15, 25, 15, 25}));
         QCOMPARE(printers.jobs.size(), std::size_t(1));
         const FakeJob& job = printers.jobs.front();
         QCOMPARE(job.title, QString("Chart1"));
@@ -209,27 +191,6 @@ class TestChartPrinting : public QObject {
         // The next print goes through.
         PrintChart(paper.chart, printers);
         QCOMPARE(printers.jobs.back().pages, 1);
-    }
-
-    void printersThatCannotPrint_data() {
-        QTest::addColumn<bool>("hasDefault");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no default printer")
-            << false << "There is no default printer currently selected";
-        QTest::newRow("device does not open") << true << "Printer selected is not valid";
-    }
-    void printersThatCannotPrint() {
-        QFETCH(bool, hasDefault);
-        QFETCH(QString, message);
-        PaperChart paper;
-        FakePrinterService printers = OnePrinter();
-        printers.printers.front().opens = false;
-        if (!hasDefault) {
-            printers.defaultPrinter.reset();
-        }
-        QCOMPARE(Failure([&] { PrintChart(paper.chart, printers); }), message);
-        QVERIFY(printers.jobs.empty());
-        QCOMPARE(paper.chart.PrintSettings().PaperMargins, (print::Margins{15, 15, 15, 15}));
     }
 };
 
