@@ -7,6 +7,7 @@
 #include "chart/bar_series.h"
 #include "chart/chart_fonts.h"
 #include "chart/chart_settings.h"
+#include "chart/print_settings.h"
 
 class QPainter;
 
@@ -39,6 +40,10 @@ class ResultsChart : public QWidget {
     // printing state is on.
     void Draw(QPainter& painter, const QRect& rect) const;
 
+    // The print settings, read and changed in place by the print preview.
+    ChartPrintSettings& PrintSettings() { return print_; }
+    const ChartPrintSettings& PrintSettings() const { return print_; }
+
     // How many times the on-screen picture has been composed.
     int CompositionCount() const { return compositions_; }
 
@@ -53,6 +58,7 @@ class ResultsChart : public QWidget {
 
     BarSeries series_;
     ChartSettings settings_;
+    ChartPrintSettings print_;
     FontMetrics metrics_;
     QImage image_;
     bool stale_ = true;

@@ -10,6 +10,9 @@ class QWidget;
 namespace ormitan {
 
 class FileLayer;
+namespace platform {
+class PrinterService;
+}
 
 // The two results-file dialogs. Each remembers the path last chosen in it; a cancelled dialog
 // gives nothing and remembers nothing new. Paths are the file system's bytes.
@@ -48,6 +51,7 @@ struct Services {
     FileDialogs& fileDialogs;
     MessageBoxes& messages;
     Shell& shell;
+    platform::PrinterService& printers;
 };
 
 }  // namespace ormitan

@@ -6,10 +6,13 @@
 #include "UnitAbout.h"
 #include "UnitGifts.h"
 #include "UnitMain.h"
+#include "UnitPreview.h"
 #include "UnitReport.h"
 #include "ormitan_application.h"
 #include "platform/hand_cursor.h"
+#include "platform/pdf_file_dialog.h"
 #include "platform/posix_file_layer.h"
+#include "platform/qt_printer_service.h"
 #include "desktop_shell.h"
 #include "product.h"
 #include "qt_dialogs.h"
@@ -41,13 +44,17 @@ int RunOrmitan(int argc, char** argv) {
     QtMessageBoxes messages;
     app.SetMessageBoxes(&messages);
     DesktopShell shell;
-    Services services{files, fileDialogs, messages, shell};
+    platform::QtPrinterService printers(platform::AskPdfFileNameWithDialog, files);
+    Services services{files, fileDialogs, messages, shell, printers};
 
     // The windows, created once in their fixed order; only the questionnaire is shown.
     TMainForm mainForm(services);
     auto* report = new TFormReport(services, &mainForm);
     mainForm.SetReportWindow(report);
     report->SetSaveFile([&mainForm](QWidget* parent) { mainForm.SaveFile(parent); });
+    report->SetShowPrintPreview([&printers](QWidget* owner, chart::ResultsChart& chart) {
+        ShowPrintPreview(owner, chart, printers);
+    });
     auto* about = new TAboutBox(shell, &mainForm);
     mainForm.SetAboutWindow(about);
     auto* gifts = new TAboutBoxGifts(&mainForm);

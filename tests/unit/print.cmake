@@ -8,3 +8,6 @@ ormitan_add_test(test_fake_printer_service
     SOURCES test_fake_printer_service.cpp LIBS ormitan_platform_print_fake)
 ormitan_add_test(test_printer_service
     SOURCES test_printer_service.cpp LIBS ormitan_platform_print ormitan_platform_files)
+ormitan_add_test(test_chart_printing
+    SOURCES test_chart_printing.cpp chart_fixtures.h print_test_support.h
+    LIBS ormitan_chart_printing ormitan_platform_print_fake)

@@ -6,10 +6,12 @@
 
 #include "chart/results_chart.h"
 #include "fake_services.h"
+#include "platform/fake_printer_service.h"
 #include "platform/posix_file_layer.h"
 #include "ui/UnitAbout.h"
 #include "ui/UnitGifts.h"
 #include "ui/UnitMain.h"
+#include "ui/UnitPreview.h"
 #include "ui/UnitReport.h"
 #include "ui/ormitan_application.h"
 #include "ui_UnitAbout.h"
@@ -25,7 +27,8 @@ struct Program {
     FakeFileDialogs dialogs;
     FakeMessageBoxes messages;
     FakeShell shell;
-    Services services{files, dialogs, messages, shell};
+    platform::FakePrinterService printers = OnePrinter();
+    Services services{files, dialogs, messages, shell, printers};
     TMainForm main{services};
     TFormReport* report = new TFormReport(services, &main);
     TAboutBox* about = new TAboutBox(shell, &main);
@@ -37,10 +40,22 @@ struct Program {
         main.SetAboutWindow(about);
         report->SetGiftsWindow(gifts);
         report->SetSaveFile([this](QWidget* parent) { main.SaveFile(parent); });
+        report->SetShowPrintPreview([this](QWidget* owner, chart::ResultsChart& chart) {
+            ShowPrintPreview(owner, chart, printers);
+        });
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
     }
     ~Program() { static_cast<OrmitanApplication*>(qApp)->SetMessageBoxes(nullptr); }
+
+    // One printer, the system's default, of 3180 x 2400 pixels at 300 pixels per inch in
+    // landscape.
+    static platform::FakePrinterService OnePrinter() {
+        platform::FakePrinterService printers;
+        printers.printers = {{.name = "Laser"}};
+        printers.defaultPrinter = 0;
+        return printers;
+    }
 
     Ui::TMainForm& ui() { return main.Controls(); }
     QAbstractButton* AnswerButton(int n) {

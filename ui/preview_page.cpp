@@ -1,0 +1,229 @@
+#include "preview_page.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPicture>
+#include <algorithm>
+
+#include "chart/chart_printing.h"
+#include "chart/results_chart.h"
+#include "core/errors.h"
+#include "platform/hand_cursor.h"
+#include "platform/printer_service.h"
+
+namespace ormitan {
+namespace {
+
+const QColor PaperColor(Qt::white);
+const QColor MarginLineColor(192, 192, 192);  // silver: grey on the white sheet
+const QColor ShadowColor(Qt::black);
+// The drop shadow's offset from the sheet and its breadth.
+constexpr int ShadowOffset = 5;
+constexpr int ShadowBreadth = 4;
+
+print::Point ToPoint(const QMouseEvent& event) {
+    const QPoint point = event.position().toPoint();
+    return {point.x(), point.y()};
+}
+
+QCursor CursorFor(print::DragZone zone) {
+    switch (zone) {
+        case print::DragZone::LeftTop:
+        case print::DragZone::RightBottom:
+            return Qt::SizeFDiagCursor;
+        case print::DragZone::LeftBottom:
+        case print::DragZone::RightTop:
+            return Qt::SizeBDiagCursor;
+        case print::DragZone::Left:
+        case print::DragZone::Right:
+            return Qt::SplitHCursor;
+        case print::DragZone::Top:
+        case print::DragZone::Bottom:
+            return Qt::SplitVCursor;
+        case print::DragZone::Move:
+            return platform::HandCursor();
+        case print::DragZone::None:
+            break;
+    }
+    return Qt::ArrowCursor;
+}
+
+}  // namespace
+
+TPreviewPage::TPreviewPage(platform::PrinterService& printers, QWidget* parent)
+    : QWidget(parent), printers_(printers) {
+    // The sheet covers every pixel of the view: nothing is erased underneath it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+}
+
+void TPreviewPage::Repaint() {
+    stale_ = true;
+    repaint();
+}
+
+void TPreviewPage::InvertMarginLines() {
+    if (!showMargins_ || !hasSheet_ || sheet_.isNull()) {
+        return;
+    }
+    QPainter painter(&sheet_);
+    DrawMarginLines(painter);
+    update();
+}
+
+void TPreviewPage::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (stale_ || sheet_.size() != pixels) {
+        if (sheet_.size() != pixels) {
+            // RGB32: the raster operations of the margin lines work on it.
+            sheet_ = QImage(pixels, QImage::Format_RGB32);
+        }
+        sheet_.setDevicePixelRatio(ratio);
+        Compose();
+    }
+    QPainter(this).drawImage(0, 0, sheet_);
+}
+
+void TPreviewPage::Compose() {
+    stale_ = false;
+    if (sheet_.isNull()) {
+        return;
+    }
+    QPainter painter(&sheet_);
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    hasSheet_ = PlaceSheet();
+    if (!hasSheet_) {
+        return;
+    }
+    DrawPaper(painter);
+    if (showMargins_) {
+        DrawMarginLines(painter);
+    }
+    DrawChart(painter);
+}
+
+// The sheet and the chart's place on it, from the page size and the chart's margins. False when
+// there is no chart or no page: a paint cannot report the printer's failure, and the window's
+// own steps report it.
+bool TPreviewPage::PlaceSheet() {
+    if (image_ == nullptr) {
+        return false;
+    }
+    QSize page;
+    try {
+        page = printers_.PageSize();
+    } catch (const Exception&) {
+        return false;
+    }
+    paperRect_ = print::PaperRect({width(), height()}, {page.width(), page.height()});
+    chartRect_ = print::ChartRect(paperRect_, image_->PrintSettings().PaperMargins);
+    return true;
+}
+
+void TPreviewPage::DrawPaper(QPainter& painter) const {
+    const print::Rect& paper = paperRect_;
+    painter.fillRect(chart::ToQRect(paper), PaperColor);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    // The outline on the sheet's outermost pixels.
+    painter.drawRect(QRect(paper.left, paper.top, paper.Width() - 1, paper.Height() - 1));
+    painter.fillRect(chart::ToQRect({paper.left + ShadowOffset, paper.bottom,
+                                     paper.right + ShadowOffset, paper.bottom + ShadowBreadth}),
+                     ShadowColor);
+    painter.fillRect(chart::ToQRect({paper.right, paper.top + ShadowBreadth,
+                                     paper.right + ShadowOffset, paper.bottom + ShadowBreadth}),
+                     ShadowColor);
+}
+
+// Dotted lines in NOT-XOR: silver on the white sheet, and drawing them again restores what was
+// there. The gaps between the dots are left untouched.
+void TPreviewPage::DrawMarginLines(QPainter& painter) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    QPen pen(MarginLineColor, 1, Qt::CustomDashLine, Qt::FlatCap);
+    pen.setDashPattern({1.0, 1.0});
+    painter.setPen(pen);
+    for (const print::Line& line : print::MarginLines(chartRect_, paperRect_)) {
+        // Through the pixels' centres; the flat cap stops short of `to`.
+        const bool vertical = line.from.x == line.to.x;
+        const QPointF half = vertical ? QPointF(0.5, 0) : QPointF(0, 0.5);
+        painter.drawLine(QPointF(line.from.x, line.from.y) + half,
+                         QPointF(line.to.x, line.to.y) + half);
+    }
+    painter.restore();
+}
+
+// The chart in its paper form, recorded as a picture laid out on its detail size and stretched
+// into the chart rectangle, each axis by itself.
+void TPreviewPage::DrawChart(QPainter& painter) {
+    const print::Size layout = chart::DetailSize(*image_);
+    if (chartRect_.Width() <= 0 || chartRect_.Height() <= 0 || layout.width <= 0 ||
+        layout.height <= 0) {
+        return;
+    }
+    const chart::PrintingState printing(*image_);
+    QPicture picture;
+    {
+        QPainter recorder(&picture);
+        image_->Draw(recorder, QRect(0, 0, layout.width, layout.height));
+    }
+    ++recordings_;
+    // The picture's frame ends on the layout's last pixel, and that frame fills the rectangle.
+    const int frameWidth = std::max(1, layout.width - 1);
+    const int frameHeight = std::max(1, layout.height - 1);
+    painter.save();
+    painter.setClipRect(chart::ToQRect(chartRect_));
+    painter.translate(chartRect_.left, chartRect_.top);
+    painter.scale(double(chartRect_.Width()) / frameWidth,
+                  double(chartRect_.Height()) / frameHeight);
+    painter.drawPicture(0, 0, picture);
+    painter.restore();
+}
+
+void TPreviewPage::mousePressEvent(QMouseEvent* event) {
+    if (!hasSheet_) {
+        return;
+    }
+    const print::Point point = ToPoint(*event);
+    dragZone_ = print::ZoneAt(point, chartRect_);
+    if (dragZone_ == print::DragZone::Move) {
+        dragStart_ = point;
+        dragStartRect_ = chartRect_;
+    }
+}
+
+void TPreviewPage::mouseMoveEvent(QMouseEvent* event) {
+    const print::Point point = ToPoint(*event);
+    // Off the sheet nothing happens; the cursor keeps its last shape.
+    if (!hasSheet_ || !print::Contains(paperRect_, point)) {
+        return;
+    }
+    if (dragZone_ == print::DragZone::None) {
+        setCursor(CursorFor(print::ZoneAt(point, chartRect_)));
+        return;
+    }
+    InvertMarginLines();
+    chartRect_ =
+        print::DragStep(dragZone_, point, paperRect_, chartRect_, dragStart_, dragStartRect_);
+    print::Margins& margins = image_->PrintSettings().PaperMargins;
+    margins = print::MarginsFromChartRect(chartRect_, paperRect_);
+    // The handler shows the new margins and puts the lines back at the new place.
+    if (onChangeMargins_) {
+        onChangeMargins_(this, true, margins);
+    }
+}
+
+void TPreviewPage::mouseReleaseEvent(QMouseEvent*) {
+    const bool dragged = dragZone_ != print::DragZone::None;
+    dragZone_ = print::DragZone::None;
+    // The chart goes to its new place, recomputed from the whole-percent margins.
+    Repaint();
+    if (dragged && onDragFinished_) {
+        onDragFinished_();
+    }
+}
+
+}  // namespace ormitan
