@@ -58,7 +58,13 @@ FileLayer::Handle PosixFileLayer::OpenForReading(const std::string& path) {
     // regular files are results files.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        Fail(errno, path);
+        const int error = errno;
+        // Some of them cannot even be opened (a socket gives ENXIO): refused alike.
+        struct stat info{};
+        if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+            throw EInOutError(io_code::AccessDenied);
+        }
+        Fail(error, path);
     }
     struct stat info{};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {

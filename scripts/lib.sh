@@ -8,6 +8,8 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-
 RUN_PACKAGES=(fonts-liberation2 libqt6printsupport6 xvfb xauth x11-utils imagemagick)
 TEST_PACKAGES=(xdotool poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
                desktop-file-utils shared-mime-info libxml2-utils libglib2.0-bin python3-xlib)
+# The fuzz configuration: clang with libFuzzer and the sanitizer runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -41,4 +43,24 @@ build() {
     shift
     cmake -S "$ORMITAN_ROOT" -B "$dir" "$@" >/dev/null
     cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# step NAME COMMAND...: runs one step of a script and says how long it took; the script's
+# summary lists every step that ran.
+STEP_TIMES=()
+step() {
+    local name=$1 start=$SECONDS
+    shift
+    echo "=== $name"
+    "$@"
+    STEP_TIMES+=("$(printf '%-16s %4d s' "$name" $((SECONDS - start)))")
+    echo "=== $name: $((SECONDS - start)) s"
+}
+
+step_summary() {
+    local line
+    echo "=== Steps:"
+    for line in "${STEP_TIMES[@]}"; do
+        echo "    $line"
+    done
 }

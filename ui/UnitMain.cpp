@@ -8,6 +8,7 @@
 
 #include "UnitReport.h"
 #include "core/results_file.h"
+#include "ormitan_application.h"
 #include "ui_UnitMain.h"
 #include "widgets_support.h"
 
@@ -40,10 +41,12 @@ TMainForm::TMainForm(Services& services, QWidget* parent)
         answers_.addButton(button, answers_.buttons().size() + 1);
         button->installEventFilter(this);
     }
-    connect(&answers_, &QButtonGroup::buttonClicked, this, &TMainForm::AnswerClick);
-    connect(ui_->BitBtnOk, &QPushButton::clicked, this, &TMainForm::BitBtnOkClick);
-    connect(ui_->SpeedButtonHelp, &QToolButton::clicked, this, &TMainForm::SpeedButtonHelpClick);
-    connect(ui_->SpeedButtonOpen, &QToolButton::clicked, this, &TMainForm::SpeedButtonOpenClick);
+    connect(&answers_, &QButtonGroup::buttonClicked, this, Guarded(this, &TMainForm::AnswerClick));
+    connect(ui_->BitBtnOk, &QPushButton::clicked, this, Guarded(this, &TMainForm::BitBtnOkClick));
+    connect(ui_->SpeedButtonHelp, &QToolButton::clicked, this,
+            Guarded(this, &TMainForm::SpeedButtonHelpClick));
+    connect(ui_->SpeedButtonOpen, &QToolButton::clicked, this,
+            Guarded(this, &TMainForm::SpeedButtonOpenClick));
 
     FormCreate();
     CentreOnScreen(*this);

@@ -10,6 +10,7 @@
 #include "chart/results_chart.h"
 #include "core/catalogue.h"
 #include "core/results_state.h"
+#include "ormitan_application.h"
 #include "product.h"
 #include "report_geometry.h"
 #include "ui_UnitReport.h"
@@ -26,10 +27,12 @@ TFormReport::TFormReport(Services& services, QWidget* parent)
     ui_->SpeedButtonSave->setIcon(GlyphIcon(":/images/glyphs/save.png"));
     ui_->SpeedButtonPrint->setIcon(GlyphIcon(":/images/glyphs/print.png"));
     ui_->SpeedButtonHelp->setIcon(GlyphIcon(":/images/glyphs/help.png"));
-    connect(ui_->SpeedButtonSave, &QToolButton::clicked, this, &TFormReport::SpeedButtonSaveClick);
+    connect(ui_->SpeedButtonSave, &QToolButton::clicked, this,
+            Guarded(this, &TFormReport::SpeedButtonSaveClick));
     connect(ui_->SpeedButtonPrint, &QToolButton::clicked, this,
-            &TFormReport::SpeedButtonPrintClick);
-    connect(ui_->SpeedButtonHelp, &QToolButton::clicked, this, &TFormReport::SpeedButtonHelpClick);
+            Guarded(this, &TFormReport::SpeedButtonPrintClick));
+    connect(ui_->SpeedButtonHelp, &QToolButton::clicked, this,
+            Guarded(this, &TFormReport::SpeedButtonHelpClick));
     setModal(true);
     FormCreate();
 }

@@ -19,10 +19,8 @@ OrmitanApplication::OrmitanApplication(int& argc, char** argv) : QApplication(ar
 bool OrmitanApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const EAbort&) {
-        return false;
-    } catch (const std::exception& error) {
-        ShowErrorMessage(error.what());
+    } catch (const std::exception&) {
+        HandleCurrentError();
     }
     return false;
 }
@@ -37,6 +35,20 @@ void OrmitanApplication::ShowErrorMessage(const std::string& message) {
         messages_->ShowError(text);
     } else {
         qWarning("%s", qPrintable(text));
+    }
+}
+
+void HandleCurrentError() {
+    try {
+        throw;
+    } catch (const EAbort&) {
+        // Silent by design.
+    } catch (const std::exception& error) {
+        if (auto* app = dynamic_cast<OrmitanApplication*>(QCoreApplication::instance())) {
+            app->ShowErrorMessage(error.what());
+        } else {
+            qWarning("%s", error.what());
+        }
     }
 }
 

@@ -65,7 +65,8 @@ int RunOrmitan(int argc, char** argv) {
         // Once the questionnaire is on screen, show the file's report; the program ends when
         // it closes, or goes on as a questionnaire when the file cannot be read.
         QMetaObject::invokeMethod(
-            &mainForm, [&mainForm, path = *resultsFile] { mainForm.OpenParamStr(path); },
+            &mainForm,
+            [&mainForm, path = *resultsFile] { RunHandler([&] { mainForm.OpenParamStr(path); }); },
             Qt::QueuedConnection);
     }
     app.exec();

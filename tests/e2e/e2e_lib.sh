@@ -23,11 +23,13 @@ finish() {
 }
 
 # start_display: a fresh Xvfb at 1024 x 768 for this test, stopped when the script ends. Xvfb
-# picks a free display number itself, so tests and other sessions never collide.
+# picks a free display number itself, so tests and other sessions never collide. -noreset: an X
+# server otherwise resets whenever its last client leaves (the readiness probe below, every
+# program a test ends), and on a loaded machine a program starting meanwhile may fail to connect.
 start_display() {
     local numbers
     numbers=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numbers" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$numbers" >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 100); do
         [ -s "$numbers" ] && break

@@ -10,4 +10,5 @@ set_tests_properties(test_cups_printing PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORMITAN_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
     SKIP_RETURN_CODE 77
     RESOURCE_LOCK cups
-    TIMEOUT 300)
+    TIMEOUT 300
+    LABELS e2e)

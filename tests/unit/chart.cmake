@@ -15,6 +15,7 @@ function(ormitan_render_test name)
                      -DMESSAGE=${R_MESSAGE} "-DEXTRA=${R_EXTRA}"
                      -DOUT=${CMAKE_CURRENT_BINARY_DIR}/${name}.png
                      -P ${CMAKE_CURRENT_LIST_DIR}/render_check.cmake)
+    set_tests_properties(${name} PROPERTIES LABELS unit)
 endfunction()
 
 set(sample ${PROJECT_SOURCE_DIR}/content/sample.tst)

@@ -43,9 +43,13 @@ std::size_t FakeFileLayer::Read(Handle handle, std::span<std::uint8_t> buffer) {
     MaybeFail(Step::Read);
     Open& file = open_.at(handle);
     const auto& bytes = files.at(file.path);
-    const std::size_t count = std::min(buffer.size(), bytes.size() - file.position);
+    std::size_t count = std::min(buffer.size(), bytes.size() - file.position);
+    if (readChunk > 0) {
+        count = std::min(count, readChunk);
+    }
     std::copy_n(bytes.begin() + long(file.position), count, buffer.begin());
     file.position += count;
+    bytesRead += count;
     return count;
 }
 

@@ -18,8 +18,13 @@ public:
     std::optional<Step> failing;
     int failCode = 5;
 
+    // At most this many bytes per Read call, as a pipe or a slow disk may deliver (0: as many as
+    // asked for).
+    std::size_t readChunk = 0;
+
     std::set<Handle> OpenHandles() const;
     int closes = 0;
+    std::size_t bytesRead = 0;  // by every Read call together
 
     Handle OpenForReading(const std::string& path) override;
     Handle CreateTemporary(const std::string& target, std::string& temporaryPath) override;

@@ -11,6 +11,8 @@
 #include "core/results_file.h"
 #include "fake_file_layer.h"
 #include "platform/posix_file_layer.h"
+#include "small_tmpfs.h"
+#include "unix_socket.h"
 
 using namespace ormitan;
 
@@ -44,6 +46,11 @@ QString IoFailure(Action action) {
         return QString::number(error.code()) + " " + QString::fromStdString(error.message());
     }
     return "no error";
+}
+
+mode_t FileType(const std::string& path) {
+    struct stat info{};
+    return ::lstat(path.c_str(), &info) == 0 ? info.st_mode & S_IFMT : 0;
 }
 
 ScoreArray Sample() {
@@ -237,6 +244,109 @@ private slots:
         QCOMPARE(fake.closes, 1);
         QCOMPARE(scores, ScoreArray{});
         QVERIFY(name.empty());
+    }
+
+    // --- Faults from outside: a full disk, files that are no results files, absurd paths ---
+
+    void aSaveOntoAFullDiskLosesNothing() {
+        SmallTmpfs disk(64);
+        if (!disk.Mounted()) {
+            QSKIP(qPrintable(disk.Why()));
+        }
+        const QByteArray old(25, 7);
+        WriteRaw(disk.FilePath("ivanov.tst"), old);
+        QVERIFY(disk.Fill("filler"));
+        const QStringList before = QDir(disk.Path()).entryList(QDir::Files | QDir::Hidden);
+        std::string name = "ivanov";
+        for (const QString& target : QStringList{"ivanov.tst", "petrov.tst"}) {
+            const std::string path = QFile::encodeName(disk.FilePath(target)).toStdString();
+            QCOMPARE(IoFailure([&] { SaveResults(files_, path, Sample(), name); }),
+                     QString("112 I/O error 112"));
+        }
+        QCOMPARE(ReadRaw(disk.FilePath("ivanov.tst")), old);
+        QCOMPARE(QDir(disk.Path()).entryList(QDir::Files | QDir::Hidden), before);
+        QCOMPARE(QString::fromStdString(name), QString("ivanov"));
+    }
+
+    void whatIsNoRegularFileIsRefusedAtOnce_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("/dev/null") << "/dev/null";
+        QTest::newRow("/dev/zero") << "/dev/zero";
+        QTest::newRow("a socket") << "socket.tst";
+        QTest::newRow("a folder") << "folder.tst";
+    }
+    void whatIsNoRegularFileIsRefusedAtOnce() {
+        QFETCH(QString, path);
+        QVERIFY(MakeSocket(Path("socket.tst")));
+        QVERIFY(QDir(dir_.path()).mkdir("folder.tst"));
+        const std::string full = path.startsWith('/') ? path.toStdString() : Path(path);
+        ScoreArray scores{};
+        std::string name;
+        QCOMPARE(IoFailure([&] { LoadResults(files_, full, scores, name); }),
+                 QString("5 File access denied"));
+        QCOMPARE(scores, ScoreArray{});
+        QVERIFY(name.empty());
+    }
+
+    // Saving must not put a regular file in the place of a pipe or a socket.
+    void savingOntoAPipeOrASocketIsRefused() {
+        const std::string fifo = Path("pipe.tst");
+        const std::string socket = Path("socket.tst");
+        QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+        QVERIFY(MakeSocket(socket));
+        std::string name;
+        for (const std::string& path : {fifo, socket}) {
+            QCOMPARE(IoFailure([&] { SaveResults(files_, path, Sample(), name); }),
+                     QString("5 File access denied"));
+        }
+        QCOMPARE(FileType(fifo), mode_t(S_IFIFO));
+        QCOMPARE(FileType(socket), mode_t(S_IFSOCK));
+        const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+        QCOMPARE(QDir(dir_.path()).entryList(all), (QStringList{"pipe.tst", "socket.tst"}));
+        QVERIFY(name.empty());
+    }
+
+    void pathsTooLongForTheSystem_data() {
+        QTest::addColumn<QString>("relative");
+        QTest::newRow("a 5000-character name") << QString(4996, 'a') + ".tst";
+        QTest::newRow("a 5000-character path") << QString("abcdefgh/").repeated(555) + "a.tst";
+    }
+    void pathsTooLongForTheSystem() {
+        QFETCH(QString, relative);
+        const std::string path = Path(relative);
+        QVERIFY(path.size() > 5000);
+        ScoreArray scores{};
+        std::string name = "kept";
+        QCOMPARE(IoFailure([&] { LoadResults(files_, path, scores, name); }),
+                 QString("36 I/O error 36"));
+        QCOMPARE(IoFailure([&] { SaveResults(files_, path, Sample(), name); }),
+                 QString("36 I/O error 36"));
+        QCOMPARE(QString::fromStdString(name), QString("kept"));
+        QCOMPARE(Entries(), QStringList{});
+    }
+
+    void aHugeFileIsReadOnlyAsFarAs25Bytes() {
+        FakeFileLayer fake;
+        auto& bytes = fake.files["/r/huge.tst"];
+        bytes.resize(10 * 1024 * 1024, 0xEE);
+        std::fill_n(bytes.begin(), 25, 3);
+        const ScoreArray scores = ReadResultsFile(fake, "/r/huge.tst");
+        QCOMPARE(fake.bytesRead, std::size_t(25));
+        QCOMPARE(int(scores[24]), 3);
+        QVERIFY(fake.OpenHandles().empty());
+    }
+
+    // A read may deliver less than it was asked for before the end of the file.
+    void readsThatDeliverAByteAtATimeAddUp() {
+        const ScoreArray sample = Sample();
+        FakeFileLayer fake;
+        fake.readChunk = 1;
+        fake.files["/r/a.tst"] = std::vector<std::uint8_t>(sample.begin(), sample.end());
+        fake.files["/r/short.tst"] = std::vector<std::uint8_t>(24, 1);
+        QCOMPARE(ReadResultsFile(fake, "/r/a.tst"), sample);
+        QCOMPARE(IoFailure([&] { ReadResultsFile(fake, "/r/short.tst"); }),
+                 QString("100 Read beyond end of file"));
+        QVERIFY(fake.OpenHandles().empty());
     }
 
     void baseNames_data() {

@@ -21,20 +21,23 @@
 
 namespace ormitan {
 
-// The windows as the program creates them, with fake dialogs around them.
+// The windows as the program creates them, with fake dialogs around them. Results files go to
+// the real file system, or through `files` when one is given (a fake layer that fails on
+// purpose).
 struct Program {
-    platform::PosixFileLayer files;
+    platform::PosixFileLayer diskFiles;
     FakeFileDialogs dialogs;
     FakeMessageBoxes messages;
     FakeShell shell;
     platform::FakePrinterService printers = OnePrinter();
-    Services services{files, dialogs, messages, shell, printers};
+    Services services;
     TMainForm main{services};
     TFormReport* report = new TFormReport(services, &main);
     TAboutBox* about = new TAboutBox(shell, &main);
     TAboutBoxGifts* gifts = new TAboutBoxGifts(&main);
 
-    Program() {
+    explicit Program(FileLayer* files = nullptr)
+        : services{files != nullptr ? *files : diskFiles, dialogs, messages, shell, printers} {
         static_cast<OrmitanApplication*>(qApp)->SetMessageBoxes(&messages);
         main.SetReportWindow(report);
         main.SetAboutWindow(about);
