@@ -8,6 +8,8 @@
 #include "UnitMain.h"
 #include "UnitPreview.h"
 #include "UnitReport.h"
+#include "desktop_shell.h"
+#include "first_paint.h"
 #include "ormitan_application.h"
 #include "platform/hand_cursor.h"
 #include "platform/pdf_file_dialog.h"
@@ -26,7 +28,7 @@ std::optional<std::string> ResultsFileArgument(int argc, const char* const* argv
     return std::string(argv[1]);
 }
 
-int RunOrmitan(int argc, char** argv) {
+int RunOrmitan(int argc, char** argv, const StartupHooks& hooks) {
     const auto resultsFile = ResultsFileArgument(argc, argv);
 
     OrmitanApplication app(argc, argv);
@@ -60,6 +62,9 @@ int RunOrmitan(int argc, char** argv) {
     auto* gifts = new TAboutBoxGifts(&mainForm);
     report->SetGiftsWindow(gifts);
 
+    if (hooks.afterFirstPaint) {
+        AfterFirstPaint(mainForm, hooks.afterFirstPaint);
+    }
     mainForm.show();
     if (resultsFile) {
         // Once the questionnaire is on screen, show the file's report; the program ends when
