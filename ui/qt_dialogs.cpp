@@ -25,17 +25,23 @@ std::unique_ptr<QFileDialog> MakeDialog(QFileDialog::AcceptMode mode, const QStr
 
 }  // namespace
 
-QtFileDialogs::QtFileDialogs()
-    : open_(MakeDialog(QFileDialog::AcceptOpen, "Результаты  теста (*.tst)")),
-      save_(MakeDialog(QFileDialog::AcceptSave, "Результаты теста (*.tst)")) {}
+QtFileDialogs::QtFileDialogs() = default;
 
 QtFileDialogs::~QtFileDialogs() = default;
 
+// Each dialog is made when it is first asked for: a file dialog reads the folder, the MIME
+// database, the icon theme and Qt's settings file, none of which the start-up needs.
 std::optional<std::string> QtFileDialogs::AskOpenPath(QWidget* parent) {
+    if (!open_) {
+        open_ = MakeDialog(QFileDialog::AcceptOpen, "Результаты  теста (*.tst)");
+    }
     return Run(*open_, lastOpened_, parent);
 }
 
 std::optional<std::string> QtFileDialogs::AskSavePath(QWidget* parent) {
+    if (!save_) {
+        save_ = MakeDialog(QFileDialog::AcceptSave, "Результаты теста (*.tst)");
+    }
     return Run(*save_, lastSaved_, parent);
 }
 

@@ -11,15 +11,15 @@ class QFileDialog;
 namespace ormitan {
 
 // The results-file dialogs as Qt's own file dialogs (not a desktop portal's), one persistent
-// dialog each, so that each remembers the path last chosen in it.
+// dialog each, made when it is first asked for, so that each remembers the path last chosen in it.
 class QtFileDialogs final : public FileDialogs {
-public:
+  public:
     QtFileDialogs();
     ~QtFileDialogs() override;
     std::optional<std::string> AskOpenPath(QWidget* parent) override;
     std::optional<std::string> AskSavePath(QWidget* parent) override;
 
-private:
+  private:
     std::optional<std::string> Run(QFileDialog& dialog, QString& remembered, QWidget* parent);
     std::unique_ptr<QFileDialog> open_;
     std::unique_ptr<QFileDialog> save_;
@@ -31,17 +31,17 @@ private:
 // (Escape). The close box answers 2, distinct from No.
 class WarningDialog : public QMessageBox {
     Q_OBJECT
-public:
+  public:
     WarningDialog(const QString& question, QWidget* parent = nullptr);
     // The answer once the dialog has closed: 6 Yes, 7 No, 2 closed by the close box.
     int Answer() const;
     QAbstractButton* YesButton() const { return yes_; }
     QAbstractButton* NoButton() const { return no_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QAbstractButton* yes_;
     QAbstractButton* no_;
     bool closedByFrame_ = false;
@@ -49,7 +49,7 @@ private:
 
 // The error box and the warning as modal Qt message boxes over the active window.
 class QtMessageBoxes final : public MessageBoxes {
-public:
+  public:
     void ShowError(const QString& text) override;
     int AskWarningYesNo(const QString& question) override;
 };
