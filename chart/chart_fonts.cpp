@@ -1,10 +1,9 @@
 #include "chart_fonts.h"
 
-#include <QFontMetrics>
-
 namespace ormitan::chart {
 namespace {
 constexpr int DotsPerMeterAt96Dpi = 3780;
+constexpr qsizetype MaxRememberedWidths = 1000;
 }
 
 QFont ChartFont(TextRole role) {
@@ -19,12 +18,30 @@ FontMetrics::FontMetrics() : reference_(1, 1, QImage::Format_RGB32) {
     reference_.setDotsPerMeterY(DotsPerMeterAt96Dpi);
 }
 
+const QFontMetrics& FontMetrics::For(TextRole role) const {
+    auto& metrics = metrics_[std::size_t(role)];
+    if (!metrics) {
+        metrics.emplace(ChartFont(role), &reference_);
+    }
+    return *metrics;
+}
+
 int FontMetrics::Width(TextRole role, const QString& text) const {
-    return QFontMetrics(ChartFont(role), &reference_).horizontalAdvance(text);
+    auto& widths = widths_[std::size_t(role)];
+    const auto known = widths.constFind(text);
+    if (known != widths.cend()) {
+        return *known;
+    }
+    const int width = For(role).horizontalAdvance(text);
+    if (widths.size() >= MaxRememberedWidths) {
+        widths.clear();  // texts of results long gone
+    }
+    widths.insert(text, width);
+    return width;
 }
 
 int FontMetrics::Height(TextRole role) const {
-    return QFontMetrics(ChartFont(role), &reference_).height();
+    return For(role).height();
 }
 
 }  // namespace ormitan::chart
