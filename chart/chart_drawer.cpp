@@ -1,8 +1,11 @@
 #include "chart_drawer.h"
 
 #include <QGuiApplication>
+#include <QHash>
+#include <QPaintEngine>
 #include <QPalette>
 #include <QPolygon>
+#include <QStaticText>
 
 #include "chart/chart_fonts.h"
 #include "chart/colors.h"
@@ -40,7 +43,53 @@ void SetFill(QPainter& painter, const Fill& fill) {
     }
 }
 
+// On the screen, rectangles with a one-pixel outline are drawn as filled rectangles: the raster
+// engine fills a rectangle in one tight loop but strokes an outline a pixel span at a time, and
+// the pixels come out the same. Anywhere else (paper, a scaled preview, patterns) the shapes go
+// through the painter's polygons and pens.
+bool FillsRectanglesExactly(const QPainter& painter, const Fill* fill) {
+    return painter.paintEngine()->type() == QPaintEngine::Raster &&
+           painter.transform().type() <= QTransform::TxTranslate &&
+           !painter.testRenderHint(QPainter::Antialiasing) &&
+           (fill == nullptr || fill->style == Qt::SolidPattern);
+}
+
+// The pixels [left, right] x [top, bottom], both edges included: a black border one pixel wide
+// and, when given, the inside filled. Needs at least three pixels each way.
+void FillFramed(QPainter& painter, int left, int top, int right, int bottom, const QColor* inside) {
+    painter.fillRect(QRect(left, top, right - left + 1, 1), Black);
+    painter.fillRect(QRect(left, bottom, right - left + 1, 1), Black);
+    painter.fillRect(QRect(left, top + 1, 1, bottom - top - 1), Black);
+    painter.fillRect(QRect(right, top + 1, 1, bottom - top - 1), Black);
+    if (inside != nullptr) {
+        painter.fillRect(QRect(left + 1, top + 1, right - left - 1, bottom - top - 1), *inside);
+    }
+}
+
+// The corners of a quad that is an upright rectangle at least three pixels each way.
+std::optional<QRect> UprightRectangle(const Quad& quad) {
+    const bool rows = quad[0].y() == quad[1].y() && quad[1].x() == quad[2].x() &&
+                      quad[2].y() == quad[3].y() && quad[3].x() == quad[0].x();
+    const bool columns = quad[0].x() == quad[1].x() && quad[1].y() == quad[2].y() &&
+                         quad[2].x() == quad[3].x() && quad[3].y() == quad[0].y();
+    if (!rows && !columns) {
+        return std::nullopt;
+    }
+    const QRect corners = QRect(quad[0], quad[2]).normalized();
+    if (corners.width() < 3 || corners.height() < 3) {
+        return std::nullopt;
+    }
+    return corners;
+}
+
 void DrawQuad(QPainter& painter, const Quad& quad, const Fill& fill) {
+    if (FillsRectanglesExactly(painter, &fill)) {
+        if (const auto corners = UprightRectangle(quad)) {
+            FillFramed(painter, corners->left(), corners->top(), corners->right(),
+                       corners->bottom(), &fill.color);
+            return;
+        }
+    }
     SetFill(painter, fill);
     painter.setPen(SolidPen(Black));
     painter.drawPolygon(QPolygon({quad[0], quad[1], quad[2], quad[3]}));
@@ -49,6 +98,12 @@ void DrawQuad(QPainter& painter, const Quad& quad, const Fill& fill) {
 // A box filled up to its right and bottom edges, its outline on the last pixels inside.
 void DrawBox(QPainter& painter, const Box& box, const std::optional<Fill>& fill) {
     if (box.Width() <= 0 || box.Height() <= 0) {
+        return;
+    }
+    if (box.Width() >= 3 && box.Height() >= 3 &&
+        FillsRectanglesExactly(painter, fill ? &*fill : nullptr)) {
+        FillFramed(painter, box.left, box.top, box.right - 1, box.bottom - 1,
+                   fill ? &fill->color : nullptr);
         return;
     }
     if (fill) {
@@ -65,12 +120,77 @@ void DrawSegment(QPainter& painter, const Segment& segment) {
     painter.drawLine(segment.from, segment.to);
 }
 
+// Whether Qt's half-tone pattern, laid from the origin, covers the pixel at the origin.
+bool HalfToneCoversOrigin() {
+    static const bool covers = [] {
+        QImage probe(1, 1, QImage::Format_RGB32);
+        probe.fill(Qt::white);
+        QPainter painter(&probe);
+        painter.fillRect(probe.rect(), QBrush(Qt::black, Qt::Dense4Pattern));
+        painter.end();
+        return probe.pixel(0, 0) == QColor(Qt::black).rgb();
+    }();
+    return covers;
+}
+
+// A dotted one-pixel line as the dotted pen draws it: on the screen a line running to the
+// right is every other pixel from its first one, its end point left out, which one fill with
+// the half-tone pattern gives at once instead of a span per dot.
+void DrawDotted(QPainter& painter, const Segment& segment, const QColor& color) {
+    const QPoint from = segment.from;
+    const QPoint to = segment.to;
+    if (from.y() != to.y() || to.x() <= from.x() || !FillsRectanglesExactly(painter, nullptr)) {
+        DrawSegment(painter, segment);
+        return;
+    }
+    // The pattern covers (x + y) of one parity from the brush origin: put `from` on it.
+    const int shift = (from.x() + from.y() + (HalfToneCoversOrigin() ? 0 : 1)) % 2;
+    const QPointF origin = painter.brushOrigin();
+    painter.setBrushOrigin(QPointF(shift, 0));
+    painter.fillRect(QRect(from.x(), from.y(), to.x() - from.x(), 1),
+                     QBrush(color, Qt::Dense4Pattern));
+    painter.setBrushOrigin(origin);
+}
+
+// The screen's texts, shaped once and kept: a composition after a resize draws the same texts
+// again, and laying each out anew was most of the drawing's time.
+class ScreenTexts {
+  public:
+    const QStaticText& Get(TextRole role, const QString& text) {
+        auto& texts = texts_[std::size_t(role)];
+        auto known = texts.find(text);
+        if (known == texts.end()) {
+            if (texts.size() >= MaxTexts) {
+                texts.clear();  // texts of results long gone
+            }
+            QStaticText prepared(text);
+            prepared.setTextFormat(Qt::PlainText);
+            prepared.setPerformanceHint(QStaticText::AggressiveCaching);
+            known = texts.insert(text, prepared);
+        }
+        return *known;
+    }
+
+  private:
+    static constexpr qsizetype MaxTexts = 1000;
+    std::array<QHash<QString, QStaticText>, std::size_t(TextRole::Footer) + 1> texts_;
+};
+
+ScreenTexts& Texts() {
+    static ScreenTexts texts;  // the chart is drawn on the GUI thread only
+    return texts;
+}
+
 // Every text of this chart is black, so the paper's rule that white text is drawn black never
-// has anything to change.
-void DrawText(QPainter& painter, TextRole role, const PlacedText& text) {
+// has anything to change. On paper the texts go through the device's own text layout.
+void DrawText(QPainter& painter, TextRole role, const PlacedText& text, bool printing) {
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setFont(ChartFont(role));
     painter.setPen(Black);
+    if (!printing) {
+        painter.drawStaticText(text.topLeft, Texts().Get(role, text.text));
+        return;
+    }
     const QRect area(text.topLeft, QSize(text.width + 1, 1));
     painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
                      text.text);
@@ -82,7 +202,7 @@ void DrawLegend(QPainter& painter, const LegendLayout& legend, const DrawStyle& 
     DrawBox(painter, legend.frame, SolidFill(White));
     for (const LegendItem& item : legend.items) {
         DrawBox(painter, item.colorBox, FillFor(item.color, style.barBrush, White));
-        DrawText(painter, TextRole::Legend, item.text);
+        DrawText(painter, TextRole::Legend, item.text, style.printing);
     }
 }
 
@@ -94,7 +214,7 @@ void DrawWalls(QPainter& painter, const WallsLayout& walls) {
 
 void DrawAxis(QPainter& painter, const AxisLayout& axis, const DrawStyle& style) {
     for (const AxisLabel& label : axis.labels) {
-        DrawText(painter, TextRole::AxisLabel, label.text);
+        DrawText(painter, TextRole::AxisLabel, label.text, style.printing);
     }
     painter.setPen(SolidPen(Black, 2));
     DrawSegment(painter, axis.line);
@@ -106,7 +226,7 @@ void DrawAxis(QPainter& painter, const AxisLayout& axis, const DrawStyle& style)
     painter.setPen(DottedPen(Grey, style.printing));
     for (const AxisLabel& label : axis.labels) {
         DrawSegment(painter, label.gridLeft);
-        DrawSegment(painter, label.gridBack);
+        DrawDotted(painter, label.gridBack, Grey);
     }
     painter.setPen(SolidPen(Grey));
     for (const AxisLabel& label : axis.labels) {
@@ -130,7 +250,7 @@ void DrawMarks(QPainter& painter, const ChartLayout& layout, const DrawStyle& st
         painter.setPen(SolidPen(ArrowColor(layout.bars[k].color, style.panel)));
         DrawSegment(painter, mark.arrow);
         DrawBox(painter, mark.box, SolidFill(lightYellow));
-        DrawText(painter, TextRole::Mark, mark.text);
+        DrawText(painter, TextRole::Mark, mark.text, style.printing);
     }
 }
 
@@ -148,7 +268,7 @@ void DrawLayout(QPainter& painter, const ChartLayout& layout, const DrawStyle& s
         painter.fillRect(QRect(QPoint(0, 0), layout.size), style.panel);
     }
     for (const PlacedText& line : layout.footer) {
-        DrawText(painter, TextRole::Footer, line);
+        DrawText(painter, TextRole::Footer, line, style.printing);
     }
     if (layout.legend) {
         DrawLegend(painter, *layout.legend, style);
