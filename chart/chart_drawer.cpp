@@ -82,11 +82,61 @@ std::optional<QRect> UprightRectangle(const Quad& quad) {
     return corners;
 }
 
+// A quad with upright sides `depth` apart whose top and bottom edges rise to the right at 45
+// degrees, as a bar's side face and the left wall are: its left side runs from (x, top) down
+// to (x, bottom).
+struct SlantedColumn {
+    int x = 0;
+    int top = 0;
+    int bottom = 0;
+    int depth = 0;
+};
+
+// The quad as a slanted column whose upright middle part is not empty.
+std::optional<SlantedColumn> AsSlantedColumn(const Quad& quad) {
+    const SlantedColumn column{quad[0].x(), quad[0].y(), quad[3].y(), quad[1].x() - quad[0].x()};
+    const bool slanted = column.depth > 0 && quad[3].x() == column.x &&
+                         quad[2].x() == quad[1].x() && quad[0].y() - quad[1].y() == column.depth &&
+                         quad[3].y() - quad[2].y() == column.depth;
+    if (!slanted || column.bottom - column.depth <= column.top) {
+        return std::nullopt;
+    }
+    return column;
+}
+
+// Draws a slanted column as the filled and outlined polygon would come out. The fill is cut
+// along pixel rows into the triangle under the top edge, the upright middle and the triangle
+// over the bottom edge: each row crosses the same edges as in the whole polygon, so it fills
+// the same pixels, but only the triangles are rasterized row by row. The upright sides are
+// filled as one-pixel columns, and only the two short slanted edges are stroked.
+void DrawSlantedColumn(QPainter& painter, const SlantedColumn& c, const QColor& inside) {
+    const int x = c.x;
+    const int e = c.depth;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(inside);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const QPoint topTriangle[] = {{x, c.top}, {x + e, c.top - e}, {x + e, c.top}};
+    painter.drawPolygon(topTriangle, 3);
+    painter.fillRect(QRect(x, c.top, e, c.bottom - e - c.top), inside);
+    const QPoint bottomTriangle[] = {{x, c.bottom - e}, {x + e, c.bottom - e}, {x, c.bottom}};
+    painter.drawPolygon(bottomTriangle, 3);
+
+    painter.fillRect(QRect(x, c.top, 1, c.bottom - c.top + 1), Black);
+    painter.fillRect(QRect(x + e, c.top - e, 1, c.bottom - c.top + 1), Black);
+    painter.setPen(SolidPen(Black));
+    const QLine slanted[] = {{x, c.top, x + e, c.top - e}, {x, c.bottom, x + e, c.bottom - e}};
+    painter.drawLines(slanted, 2);
+}
+
 void DrawQuad(QPainter& painter, const Quad& quad, const Fill& fill) {
     if (FillsRectanglesExactly(painter, &fill)) {
         if (const auto corners = UprightRectangle(quad)) {
             FillFramed(painter, corners->left(), corners->top(), corners->right(),
                        corners->bottom(), &fill.color);
+            return;
+        }
+        if (const auto column = AsSlantedColumn(quad)) {
+            DrawSlantedColumn(painter, *column, fill.color);
             return;
         }
     }
