@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QPolygon>
 #include <QStaticText>
+#include <QVarLengthArray>
 
 #include "chart/chart_fonts.h"
 #include "chart/colors.h"
@@ -57,13 +58,16 @@ bool FillsRectanglesExactly(const QPainter& painter, const Fill* fill) {
 // The pixels [left, right] x [top, bottom], both edges included: a black border one pixel wide
 // and, when given, the inside filled. Needs at least three pixels each way.
 void FillFramed(QPainter& painter, int left, int top, int right, int bottom, const QColor* inside) {
+    if (inside != nullptr) {
+        // All black, then the inside over it: two fills rather than five.
+        painter.fillRect(QRect(left, top, right - left + 1, bottom - top + 1), Black);
+        painter.fillRect(QRect(left + 1, top + 1, right - left - 1, bottom - top - 1), *inside);
+        return;
+    }
     painter.fillRect(QRect(left, top, right - left + 1, 1), Black);
     painter.fillRect(QRect(left, bottom, right - left + 1, 1), Black);
     painter.fillRect(QRect(left, top + 1, 1, bottom - top - 1), Black);
     painter.fillRect(QRect(right, top + 1, 1, bottom - top - 1), Black);
-    if (inside != nullptr) {
-        painter.fillRect(QRect(left + 1, top + 1, right - left - 1, bottom - top - 1), *inside);
-    }
 }
 
 // The corners of a quad that is an upright rectangle at least three pixels each way.
@@ -274,10 +278,14 @@ void DrawAxis(QPainter& painter, const AxisLayout& axis, const DrawStyle& style)
     }
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setPen(DottedPen(Grey, style.printing));
+    // One stroke for all the dotted lines along the left wall; the dots across the back wall are
+    // the same grey, so their order does not matter.
+    QVarLengthArray<QLine, 32> alongLeftWall;
     for (const AxisLabel& label : axis.labels) {
-        DrawSegment(painter, label.gridLeft);
+        alongLeftWall.append(QLine(label.gridLeft.from, label.gridLeft.to));
         DrawDotted(painter, label.gridBack, Grey);
     }
+    painter.drawLines(alongLeftWall.constData(), int(alongLeftWall.size()));
     painter.setPen(SolidPen(Grey));
     for (const AxisLabel& label : axis.labels) {
         DrawSegment(painter, label.innerTick);
