@@ -10,6 +10,9 @@ TEST_PACKAGES=(xdotool poppler-utils cups cups-client cups-bsd printer-driver-cu
                desktop-file-utils shared-mime-info libxml2-utils libglib2.0-bin python3-xlib)
 # The fuzz configuration: clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# What scripts/bench adds: Google Benchmark, Qt Charts as the chart's baseline, and xdotool to
+# find the windows whose memory it reads.
+BENCH_PACKAGES=(libbenchmark-dev qt6-charts-dev xdotool)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
