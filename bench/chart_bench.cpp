@@ -151,7 +151,10 @@ int main(int argc, char** argv) {
     std::vector<char*> args(argv, argv + argc);
     char repetitions[] = "--benchmark_repetitions=15";
     char aggregatesOnly[] = "--benchmark_report_aggregates_only=true";
-    args.insert(args.begin() + 1, {repetitions, aggregatesOnly});
+    // Repetitions of the program, Qt Charts and the fill take turns in a random order, so that a
+    // change of the machine's load falls on all of them alike.
+    char interleaving[] = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, {repetitions, aggregatesOnly, interleaving});
     args.push_back(nullptr);
     argc = int(args.size()) - 1;
     argv = args.data();
