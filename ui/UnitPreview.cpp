@@ -12,6 +12,7 @@
 #include "chart/chart_printing.h"
 #include "chart/results_chart.h"
 #include "platform/printer_service.h"
+#include "ormitan_application.h"
 #include "preview_page.h"
 #include "ui_UnitPreview.h"
 
@@ -54,29 +55,45 @@ void TChartPreview::FormCreate() {
     orientation->addButton(ui_->Landscape, platform::Landscape);
     connect(orientation, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) {
-            OrientationClick();
+            RunHandler([this] { OrientationClick(); });
         }
     });
-    connect(ui_->Printers, &QComboBox::currentIndexChanged, this, &TChartPreview::PrintersChange);
-    connect(ui_->BSetupPrinter, &QPushButton::clicked, this, &TChartPreview::BSetupPrinterClick);
-    connect(ui_->BPrint, &QPushButton::clicked, this, &TChartPreview::BPrintClick);
-    connect(ui_->BClose, &QPushButton::clicked, this, &TChartPreview::BCloseClick);
-    connect(ui_->ShowMargins, &QCheckBox::toggled, this, &TChartPreview::ShowMarginsClick);
-    connect(ui_->BReset, &QPushButton::clicked, this, &TChartPreview::BResetClick);
-    connect(ui_->Resolution, &QScrollBar::valueChanged, this, &TChartPreview::ResolutionChange);
-    connect(ui_->CBProp, &QCheckBox::toggled, this, &TChartPreview::CBPropClick);
+    connect(ui_->Printers, &QComboBox::currentIndexChanged, this,
+            Guarded(this, &TChartPreview::PrintersChange));
+    connect(ui_->BSetupPrinter, &QPushButton::clicked, this,
+            Guarded(this, &TChartPreview::BSetupPrinterClick));
+    connect(ui_->BPrint, &QPushButton::clicked, this,
+            Guarded(this, &TChartPreview::BPrintClick));
+    connect(ui_->BClose, &QPushButton::clicked, this,
+            Guarded(this, &TChartPreview::BCloseClick));
+    connect(ui_->ShowMargins, &QCheckBox::toggled, this,
+            Guarded(this, &TChartPreview::ShowMarginsClick));
+    connect(ui_->BReset, &QPushButton::clicked, this,
+            Guarded(this, &TChartPreview::BResetClick));
+    connect(ui_->Resolution, &QScrollBar::valueChanged, this,
+            Guarded(this, &TChartPreview::ResolutionChange));
+    connect(ui_->CBProp, &QCheckBox::toggled, this,
+            Guarded(this, &TChartPreview::CBPropClick));
     // Every change of an edit's number, typed, stepped or written by the window.
     connect(ui_->SETopMa, &QSpinBox::valueChanged, this, [this] {
-        MarginEditChanged(*ui_->SETopMa, &print::Margins::top, &print::Margins::bottom);
+        RunHandler([this] {
+            MarginEditChanged(*ui_->SETopMa, &print::Margins::top, &print::Margins::bottom);
+        });
     });
     connect(ui_->SELeftMa, &QSpinBox::valueChanged, this, [this] {
-        MarginEditChanged(*ui_->SELeftMa, &print::Margins::left, &print::Margins::right);
+        RunHandler([this] {
+            MarginEditChanged(*ui_->SELeftMa, &print::Margins::left, &print::Margins::right);
+        });
     });
     connect(ui_->SEBotMa, &QSpinBox::valueChanged, this, [this] {
-        MarginEditChanged(*ui_->SEBotMa, &print::Margins::bottom, &print::Margins::top);
+        RunHandler([this] {
+            MarginEditChanged(*ui_->SEBotMa, &print::Margins::bottom, &print::Margins::top);
+        });
     });
     connect(ui_->SERightMa, &QSpinBox::valueChanged, this, [this] {
-        MarginEditChanged(*ui_->SERightMa, &print::Margins::right, &print::Margins::left);
+        RunHandler([this] {
+            MarginEditChanged(*ui_->SERightMa, &print::Margins::right, &print::Margins::left);
+        });
     });
     ui_->Printers->setFocus();
 }
@@ -89,7 +106,7 @@ void TChartPreview::showEvent(QShowEvent* event) {
     FillWorkArea();
     // Once the window manager has framed the window, the frame goes inside the work area too.
     QTimer::singleShot(0, this, &TChartPreview::FillWorkArea);
-    FormShow();
+    RunHandler([this] { FormShow(); });
 }
 
 // The whole window, frame included, on the screen's work area, and not resizable by dragging.
@@ -115,8 +132,8 @@ void TChartPreview::FormShow() {
     FillPrinters();
     printers_.SetOrientation(platform::Landscape);
     // Each runs its change handler when it changes the control.
-    ui_->CBProp->setChecked(Settings().PrintProportional);
-    ui_->Resolution->setValue(Settings().PrintDetail);
+    ChangeControl([this] { ui_->CBProp->setChecked(Settings().PrintProportional); });
+    ChangeControl([this] { ui_->Resolution->setValue(Settings().PrintDetail); });
     SavedMargins = Settings().PaperMargins;
     RefreshMargins();
     Opening = false;
@@ -143,7 +160,9 @@ void TChartPreview::RefreshMargins() {
 // Selects the orientation the printer reports; a change of the selection applies it as a click.
 void TChartPreview::ShowPrinterOrientation() {
     const int orientation = printers_.Orientation();
-    (orientation == platform::Portrait ? ui_->Portrait : ui_->Landscape)->setChecked(true);
+    ChangeControl([this, orientation] {
+        (orientation == platform::Portrait ? ui_->Portrait : ui_->Landscape)->setChecked(true);
+    });
 }
 
 void TChartPreview::ChangeMargins(QObject*, bool disableProportional, print::Margins newMargins) {
@@ -157,10 +176,10 @@ void TChartPreview::ChangeMargins(QObject*, bool disableProportional, print::Mar
             MarginsChanged();
         }
     });
-    ui_->SELeftMa->setValue(newMargins.left);
-    ui_->SERightMa->setValue(newMargins.right);
-    ui_->SETopMa->setValue(newMargins.top);
-    ui_->SEBotMa->setValue(newMargins.bottom);
+    ChangeControl([&] { ui_->SELeftMa->setValue(newMargins.left); });
+    ChangeControl([&] { ui_->SERightMa->setValue(newMargins.right); });
+    ChangeControl([&] { ui_->SETopMa->setValue(newMargins.top); });
+    ChangeControl([&] { ui_->SEBotMa->setValue(newMargins.bottom); });
     if (disableProportional) {
         TurnProportionalOff();
     }
@@ -169,7 +188,7 @@ void TChartPreview::ChangeMargins(QObject*, bool disableProportional, print::Mar
 void TChartPreview::TurnProportionalOff() {
     Settings().PrintProportional = false;
     ChangingProportional = true;
-    ui_->CBProp->setChecked(false);
+    ChangeControl([this] { ui_->CBProp->setChecked(false); });
     ChangingProportional = false;
 }
 
@@ -195,7 +214,7 @@ void TChartPreview::MarginEditChanged(QSpinBox& edit, int print::Margins::*margi
     print::Margins& margins = Settings().PaperMargins;
     const int position = edit.value();
     if (position + margins.*opposite >= 100) {
-        edit.setValue(margins.*margin);
+        ChangeControl([&] { edit.setValue(margins.*margin); });
         return;
     }
     const bool typed = !ChangingMargins && position != margins.*margin;

@@ -1,6 +1,7 @@
 #include "ormitan_application.h"
 
 #include <QFont>
+#include <QThread>
 #include <QWidget>
 
 #include "core/errors.h"
@@ -49,6 +50,51 @@ void HandleCurrentError() {
         } else {
             qWarning("%s", error.what());
         }
+    }
+}
+
+void RunHandler(const std::function<void()>& handler) {
+    auto* app = dynamic_cast<OrmitanApplication*>(QCoreApplication::instance());
+    if (app == nullptr) {
+        try {
+            handler();
+        } catch (const std::exception&) {
+            HandleCurrentError();
+        }
+        return;
+    }
+    auto& loops = app->handlerLoops_;
+    const int loop = QThread::currentThread()->loopLevel();
+    const bool nested = !loops.empty() && loops.back() == loop;
+    loops.push_back(loop);
+    try {
+        handler();
+    } catch (const std::exception&) {
+        if (nested) {
+            if (!app->nestedError_) {
+                app->nestedError_ = std::current_exception();
+            }
+        } else {
+            HandleCurrentError();
+        }
+    }
+    loops.pop_back();
+    // A nested error that its enclosing handler never met (it changed no control after it)
+    // is shown when the outermost handler of this loop ends.
+    if (!nested && app->nestedError_) {
+        const std::exception_ptr error = std::exchange(app->nestedError_, nullptr);
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception&) {
+            HandleCurrentError();
+        }
+    }
+}
+
+void RethrowNestedError() {
+    auto* app = dynamic_cast<OrmitanApplication*>(QCoreApplication::instance());
+    if (app != nullptr && app->nestedError_) {
+        std::rethrow_exception(std::exchange(app->nestedError_, nullptr));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "core/errors.h"
 #include "platform/hand_cursor.h"
 #include "platform/printer_service.h"
+#include "ui/ormitan_application.h"
 
 namespace ormitan {
 namespace {
@@ -212,7 +213,7 @@ void TPreviewPage::mouseMoveEvent(QMouseEvent* event) {
     margins = print::MarginsFromChartRect(chartRect_, paperRect_);
     // The handler shows the new margins and puts the lines back at the new place.
     if (onChangeMargins_) {
-        onChangeMargins_(this, true, margins);
+        RunHandler([this, &margins] { onChangeMargins_(this, true, margins); });
     }
 }
 
@@ -222,7 +223,7 @@ void TPreviewPage::mouseReleaseEvent(QMouseEvent*) {
     // The chart goes to its new place, recomputed from the whole-percent margins.
     Repaint();
     if (dragged && onDragFinished_) {
-        onDragFinished_();
+        RunHandler([this] { onDragFinished_(); });
     }
 }
 

@@ -1,4 +1,6 @@
 // The error handler, the error box and the Yes/No warning.
+#include <QCheckBox>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -43,6 +45,49 @@ private slots:
         QVERIFY(!after);
         QCOMPARE(messages.errors,
                  (QStringList{"File not found.", "Ошибка печати.", "Stop!", ""}));
+    }
+
+    // A control changed from code runs its change handler inside ours: an error there ends the
+    // enclosing handler at that change and is shown once.
+    void aNestedHandlersErrorEndsTheEnclosingHandler() {
+        FakeMessageBoxes messages;
+        App().SetMessageBoxes(&messages);
+        QCheckBox box;
+        QObject::connect(&box, &QCheckBox::toggled, [](bool) {
+            RunHandler([] { throw Exception("Printer selected is not valid"); });
+        });
+        bool afterChange = false;
+        RunHandler([&] {
+            ChangeControl([&] { box.setChecked(true); });
+            afterChange = true;
+        });
+        QVERIFY(!afterChange);
+        QCOMPARE(messages.errors, QStringList{"Printer selected is not valid."});
+
+        // A change made without ChangeControl: the error still shows, once, at the end.
+        bool ranOn = false;
+        RunHandler([&] {
+            box.setChecked(false);
+            ranOn = true;
+        });
+        QVERIFY(ranOn);
+        QCOMPARE(messages.errors.size(), 2);
+
+        // A handler in a modal window's own loop reports at once, not to the handler that
+        // opened the window.
+        QDialog dialog;
+        int shownWhileOpen = 0;
+        RunHandler([&] {
+            QTimer::singleShot(0, &dialog, [&] {
+                RunHandler([] { throw Exception("Printing in progress"); });
+                shownWhileOpen = int(messages.errors.size());
+                dialog.accept();
+            });
+            dialog.exec();
+        });
+        QCOMPARE(shownWhileOpen, 3);
+        QCOMPARE(messages.errors.last(), QString("Printing in progress."));
+        App().SetMessageBoxes(nullptr);
     }
 
     void theErrorBoxIsCaptionedWithTheApplicationTitle() {
