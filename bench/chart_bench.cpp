@@ -36,12 +36,12 @@ namespace {
 
 using namespace ormitan;
 
-struct Size {
+struct ImageSize {
     int width;
     int height;
     std::string Name() const { return std::to_string(width) + "x" + std::to_string(height); }
 };
-constexpr Size Sizes[] = {{1004, 643}, {1920, 1000}};
+constexpr ImageSize ImageSizes[] = {{1004, 643}, {1920, 1000}};
 
 ScoreArray SampleScores() {
     platform::PosixFileLayer files;
@@ -61,7 +61,7 @@ std::unique_ptr<chart::ResultsChart> ProgramChart(const ScoreArray& scores) {
     return chart;
 }
 
-void ComposeProgram(benchmark::State& state, const ScoreArray& scores, Size size) {
+void ComposeProgram(benchmark::State& state, const ScoreArray& scores, ImageSize size) {
     const auto chart = ProgramChart(scores);
     QImage image(size.width, size.height, QImage::Format_RGB32);
     for (auto _ : state) {
@@ -78,7 +78,7 @@ struct QtChartsScene {
     QGraphicsScene scene;
     QChart* chart = new QChart;
 
-    QtChartsScene(const ScoreArray& scores, Size size) {
+    QtChartsScene(const ScoreArray& scores, ImageSize size) {
         auto* series = new QBarSeries;
         for (int gift = 1; gift <= GiftCount; ++gift) {
             auto* set = new QBarSet(GiftLabel(gift));
@@ -110,7 +110,7 @@ struct QtChartsScene {
     }
 };
 
-void ComposeQtCharts(benchmark::State& state, const ScoreArray& scores, Size size) {
+void ComposeQtCharts(benchmark::State& state, const ScoreArray& scores, ImageSize size) {
     QtChartsScene charts(scores, size);
     QImage image(size.width, size.height, QImage::Format_RGB32);
     for (auto _ : state) {
@@ -121,7 +121,7 @@ void ComposeQtCharts(benchmark::State& state, const ScoreArray& scores, Size siz
     }
 }
 
-void FillOnce(benchmark::State& state, Size size) {
+void FillOnce(benchmark::State& state, ImageSize size) {
     QImage image(size.width, size.height, QImage::Format_RGB32);
     const QColor panel = chart::PanelColor();
     for (auto _ : state) {
@@ -163,7 +163,7 @@ int main(int argc, char** argv) {
     OrmitanApplication app(argc, argv);
 
     const ScoreArray scores = SampleScores();
-    for (const Size size : Sizes) {
+    for (const ImageSize size : ImageSizes) {
         const std::string name = size.Name();
         for (auto* benchmark :
              {benchmark::RegisterBenchmark(("ormitan/" + name).c_str(), ComposeProgram, scores,
@@ -178,7 +178,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    for (const Size size : Sizes) {
+    for (const ImageSize size : ImageSizes) {
         const std::string name = size.Name();
         const double program = reporter.medians["ormitan/" + name];
         const double qtCharts = reporter.medians["qtcharts/" + name];

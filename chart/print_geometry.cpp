@@ -1,5 +1,6 @@
 #include "print_geometry.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "core/rounding.h"
@@ -55,10 +56,11 @@ PrintArea PrintRectangle(const Margins& margins, bool proportional, Size chart, 
     const Margins used = proportional ? ProportionalMargins(chart, page, pixelsPerInch) : margins;
     const int lx = pixelsPerInch.width;
     const int ly = pixelsPerInch.height;
-    const Rect rect{MarginPixels(used.left, page.width, lx),
-                    MarginPixels(used.top, page.height, ly),
-                    page.width - MarginPixels(used.right, page.width, lx),
-                    page.height - MarginPixels(used.bottom, page.height, ly)};
+    // The far edges in 64 bits: a degenerate page or margin saturates rather than wraps.
+    const Rect rect{
+        MarginPixels(used.left, page.width, lx), MarginPixels(used.top, page.height, ly),
+        ClampToInt(std::int64_t{page.width} - MarginPixels(used.right, page.width, lx)),
+        ClampToInt(std::int64_t{page.height} - MarginPixels(used.bottom, page.height, ly))};
     return {rect, used};
 }
 
@@ -69,8 +71,8 @@ PageMapping MapOntoPage(Rect printRect, Size detailSize) {
     if (printRect.top > printRect.bottom) {
         std::swap(printRect.top, printRect.bottom);
     }
-    const int rw = printRect.Width();
-    const int rh = printRect.Height();
+    const int rw = ClampToInt(std::int64_t{printRect.right} - printRect.left);
+    const int rh = ClampToInt(std::int64_t{printRect.bottom} - printRect.top);
     const int w = detailSize.width;
     const int h = detailSize.height;
     const Rect logical{

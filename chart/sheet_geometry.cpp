@@ -1,6 +1,7 @@
 #include "sheet_geometry.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "core/rounding.h"
@@ -16,6 +17,15 @@ int Percent(int extent, int percent) {
     return ClampToInt(RoundHalfEven(extent * static_cast<double>(percent) / 100.0));
 }
 
+// a + b and a - b in 64 bits, saturated to an int: rectangles from degenerate pages and margins
+// reach the ends of the int range, where int arithmetic would overflow.
+int Plus(std::int64_t a, std::int64_t b) {
+    return ClampToInt(a + b);
+}
+int Minus(std::int64_t a, std::int64_t b) {
+    return ClampToInt(a - b);
+}
+
 bool Near(int coordinate, int edge) {
     return std::abs(static_cast<long long>(coordinate) - edge) < GrabDistance;
 }
@@ -28,29 +38,31 @@ Rect PaperRect(Size view, Size page) {
         const int w = page.height <= 0 ? view.width : ClampToInt(Scale(h, page.width, page.height));
         const int left = ClampToInt(Half(static_cast<std::int64_t>(view.width) - w));
         const int top = Percent(view.height, 5);
-        return {left, top, left + w, top + h};
+        return {left, top, Plus(left, w), Plus(top, h)};
     }
     const int w = view.width - Percent(view.width, 10);
     const int h = page.width <= 0 ? view.height : ClampToInt(Scale(w, page.height, page.width));
     const int top = ClampToInt(Half(static_cast<std::int64_t>(view.height) - h));
     const int left = Percent(view.width, 5);
-    return {left, top, left + w, top + h};
+    return {left, top, Plus(left, w), Plus(top, h)};
 }
 
 Rect ChartRect(const Rect& paper, const Margins& margins) {
-    const int pw = paper.Width();
-    const int ph = paper.Height();
-    return {paper.left + ClampToInt(Scale(margins.left, pw, 100)),
-            paper.top + ClampToInt(Scale(margins.top, ph, 100)),
-            paper.right - ClampToInt(Scale(margins.right, pw, 100)),
-            paper.bottom - ClampToInt(Scale(margins.bottom, ph, 100))};
+    const std::int64_t pw = std::int64_t{paper.right} - paper.left;
+    const std::int64_t ph = std::int64_t{paper.bottom} - paper.top;
+    return {Plus(paper.left, ClampToInt(Scale(margins.left, pw, 100))),
+            Plus(paper.top, ClampToInt(Scale(margins.top, ph, 100))),
+            Minus(paper.right, ClampToInt(Scale(margins.right, pw, 100))),
+            Minus(paper.bottom, ClampToInt(Scale(margins.bottom, ph, 100)))};
 }
 
 std::array<Line, 4> MarginLines(const Rect& chartRect, const Rect& paper) {
+    const int left = Minus(chartRect.left, 1);
+    const int top = Minus(chartRect.top, 1);
     return {{
-        {{chartRect.left - 1, paper.top}, {chartRect.left - 1, paper.bottom}},
+        {{left, paper.top}, {left, paper.bottom}},
         {{chartRect.right, paper.top}, {chartRect.right, paper.bottom}},
-        {{paper.left, chartRect.top - 1}, {paper.right, chartRect.top - 1}},
+        {{paper.left, top}, {paper.right, top}},
         {{paper.left, chartRect.bottom}, {paper.right, chartRect.bottom}},
     }};
 }
@@ -148,10 +160,14 @@ Rect DragStep(DragZone zone, Point point, const Rect& paper, const Rect& chartRe
             }
             break;
         case DragZone::Move: {
-            const int left = std::max(paper.left, x - dragStart.x + dragStartRect.left);
-            const int top = std::max(paper.top, y - dragStart.y + dragStartRect.top);
-            const int right = std::min(paper.right, dragStartRect.Width() + left);
-            const int bottom = std::min(paper.bottom, dragStartRect.Height() + top);
+            const int left =
+                std::max(paper.left, Plus(std::int64_t{x} - dragStart.x, dragStartRect.left));
+            const int top =
+                std::max(paper.top, Plus(std::int64_t{y} - dragStart.y, dragStartRect.top));
+            const int right = std::min(
+                paper.right, Plus(std::int64_t{dragStartRect.right} - dragStartRect.left, left));
+            const int bottom = std::min(
+                paper.bottom, Plus(std::int64_t{dragStartRect.bottom} - dragStartRect.top, top));
             // Both corners must stay on the sheet, and the bottom-right one is inside the sheet
             // only short of its edge: a chart cannot be pushed onto the right or bottom edge.
             if (Contains(paper, {left, top}) && Contains(paper, {right, bottom})) {
@@ -164,12 +180,22 @@ Rect DragStep(DragZone zone, Point point, const Rect& paper, const Rect& chartRe
 }
 
 Margins MarginsFromChartRect(const Rect& chartRect, const Rect& paper) {
-    const int pw = paper.Width();
-    const int ph = paper.Height();
-    return {ClampToInt(Scale(chartRect.left - paper.left, 100, pw)),
-            ClampToInt(Scale(chartRect.top - paper.top, 100, ph)),
-            ClampToInt(Scale(paper.right - chartRect.right, 100, pw)),
-            ClampToInt(Scale(paper.bottom - chartRect.bottom, 100, ph))};
+    const auto span = [](int from, int to) { return std::int64_t{to} - from; };
+    const std::int64_t pw = span(paper.left, paper.right);
+    const std::int64_t ph = span(paper.top, paper.bottom);
+    Margins margins{ClampToInt(Scale(span(paper.left, chartRect.left), 100, pw)),
+                    ClampToInt(Scale(span(paper.top, chartRect.top), 100, ph)),
+                    ClampToInt(Scale(span(chartRect.right, paper.right), 100, pw)),
+                    ClampToInt(Scale(span(chartRect.bottom, paper.bottom), 100, ph))};
+    // On a sheet of 100 pixels or less two halves can both round up (12.5 + 87.5 % of 8 pixels
+    // give 13 + 88): the far margin gives way, so that two opposite ones never pass 100.
+    if (0 <= margins.left && margins.left <= 100) {
+        margins.right = std::min(margins.right, 100 - margins.left);
+    }
+    if (0 <= margins.top && margins.top <= 100) {
+        margins.bottom = std::min(margins.bottom, 100 - margins.top);
+    }
+    return margins;
 }
 
 }  // namespace ormitan::print

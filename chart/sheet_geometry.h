@@ -57,7 +57,8 @@ DragZone ZoneAt(Point point, const Rect& chartRect);
 Rect DragStep(DragZone zone, Point point, const Rect& paper, const Rect& chartRect, Point dragStart,
               const Rect& dragStartRect);
 
-// The margins, in whole percent of the sheet, that a chart rectangle stands for.
+// The margins, in whole percent of the sheet, that a chart rectangle stands for. For a rectangle
+// on the sheet two opposite margins add up to at most 100.
 Margins MarginsFromChartRect(const Rect& chartRect, const Rect& paper);
 
 }  // namespace ormitan::print

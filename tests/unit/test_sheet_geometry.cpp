@@ -182,6 +182,12 @@ class TestSheetGeometry : public QObject {
         QTest::newRow("dragged left line")
             << Paper << Rect{60, 119, 424, 296} << Margins{7, 25, 15, 25};
         QTest::newRow("chart on the edges") << Paper << Paper << Margins{0, 0, 0, 0};
+        // 1 of 8 pixels is 12.5 %, 7 of 8 is 87.5 %: both round up, and the far one gives way.
+        QTest::newRow("tiny sheet, opposite halves")
+            << Rect{0, 0, 8, 8} << Rect{1, 1, 1, 1} << Margins{13, 13, 87, 87};
+        QTest::newRow("degenerate sheet at the int range's ends")
+            << Rect{-2147483647 - 1, 0, 2147483647, 10} << Rect{0, 0, 0, 0}
+            << Margins{50, 0, 50, 100};
         QTest::newRow("empty sheet")
             << Rect{10, 10, 10, 10} << Rect{10, 10, 10, 10} << Margins{-1, -1, -1, -1};
     }

@@ -1,7 +1,9 @@
 // One long session: 500 showings of the report in one process, each with a save. After the first
 // 20 showings have warmed Qt's caches up, resident memory must stay within 5 % and the open
 // descriptors must stay as many, and the chart must draw the same picture at the end as at the
-// start.
+// start. Then, in the same process, the print preview is opened from the report's print button
+// and closed with its "Закрыть" button 100 times, with the same bounds after the first 20 and
+// the same chart picture at the end.
 #include <malloc.h>
 #include <unistd.h>
 
@@ -11,6 +13,8 @@
 #include <QtTest>
 
 #include "program_fixture.h"
+#include "ui/preview_page.h"
+#include "ui_UnitPreview.h"
 
 using namespace ormitan;
 
@@ -18,6 +22,7 @@ namespace {
 
 constexpr int Showings = 500;
 constexpr int WarmUp = 20;
+constexpr int PreviewOpenings = 100;
 
 // Resident memory in bytes, from the second field of /proc/self/statm.
 qint64 ResidentBytes() {
@@ -31,6 +36,23 @@ qint64 ResidentBytes() {
 
 qsizetype OpenDescriptors() {
     return QDir("/proc/self/fd").entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size();
+}
+
+// Closes the next print preview from inside its modal loop, once it is on screen and its sheet
+// has been painted, with its "Закрыть" button; `closed` says whether there was one, it showed
+// the chart and it closed.
+void CloseNextPreview(bool& closed) {
+    QTimer::singleShot(0, [&closed] {
+        auto* preview = qobject_cast<TChartPreview*>(QApplication::activeModalWidget());
+        if (preview != nullptr && QTest::qWaitForWindowExposed(preview)) {
+            preview->Sheet().repaint();
+            if (preview->Sheet().RecordingCount() == 0) {
+                return;
+            }
+            QTest::mouseClick(preview->Controls().BClose, Qt::LeftButton);
+            closed = !preview->isVisible();
+        }
+    });
 }
 
 }  // namespace
@@ -93,6 +115,55 @@ class TestSoak : public QObject {
         QCOMPARE(result.readAll(), scores);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{"ivanov.tst", "petrov.tst"}));
+    }
+
+    void hundredPrintPreviews() {
+        QVERIFY(::mallopt(M_MMAP_THRESHOLD, 128 * 1024) == 1);
+        const std::string sample =
+            QFile::encodeName(qEnvironmentVariable("ORMITAN_SOURCE_DIR") + "/content/sample.tst")
+                .toStdString();
+        Program p;
+        p.dialogs.openAnswers = {sample};
+        QImage before;
+        QImage after;
+        int closings = 0;
+        qint64 residentAfterWarmUp = 0;
+        qsizetype descriptorsAfterWarmUp = 0;
+        qint64 resident = 0;
+        qsizetype descriptors = 0;
+        p.WhenReportShown([&] {
+            before = p.report->Chart1().grab().toImage();
+            for (int opening = 1; opening <= PreviewOpenings; ++opening) {
+                bool closed = false;
+                CloseNextPreview(closed);
+                QTest::mouseClick(p.report->Controls().SpeedButtonPrint, Qt::LeftButton);
+                if (!closed) {
+                    break;
+                }
+                ++closings;
+                if (opening == WarmUp) {
+                    residentAfterWarmUp = ResidentBytes();
+                    descriptorsAfterWarmUp = OpenDescriptors();
+                }
+            }
+            resident = ResidentBytes();
+            descriptors = OpenDescriptors();
+            after = p.report->Chart1().grab().toImage();
+            p.report->close();
+        });
+        QTest::mouseClick(p.ui().SpeedButtonOpen, Qt::LeftButton);
+        QVERIFY2(p.messages.errors.isEmpty(), qPrintable(p.messages.errors.join(" ")));
+        QCOMPARE(closings, PreviewOpenings);
+        QVERIFY(p.printers.jobs.empty());
+
+        QVERIFY(!before.isNull());
+        QVERIFY(after == before);
+        QVERIFY(residentAfterWarmUp > 0);
+        QVERIFY2(resident < residentAfterWarmUp + residentAfterWarmUp / 20,
+                 qPrintable(QString("resident memory grew from %1 to %2 bytes")
+                                .arg(residentAfterWarmUp)
+                                .arg(resident)));
+        QCOMPARE(descriptors, descriptorsAfterWarmUp);
     }
 };
 

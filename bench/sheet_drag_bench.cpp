@@ -1,0 +1,177 @@
+// One step of a margin drag on the print preview's sheet against one copy of the sheet's image.
+//
+// The sheet view (TPreviewPage) is 1920 × 1080 and shows the chart of content/sample.tst in its
+// paper form on a fake landscape printer of 3180 × 2400 pixels, its margins answered as the
+// print preview answers them (the margin lines put back at the new place). The left margin line
+// is pressed, and each iteration is one step of the drag: a mouse move event to the view, then
+// the paint that the step asks for, rendered into an image of the view's size (what a repaint
+// does, short of handing the pixels to the window system). The baseline is one QPainter
+// drawImage of a 1920 × 1080 image onto another, the least a repaint of the sheet can cost.
+// Ends with "ratio sheet_drag R", the step's median time over the copy's; and fails if any drag
+// step recorded the chart again (the view's RecordingCount changed during the steps).
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chart/results_chart.h"
+#include "core/catalogue.h"
+#include "core/results_file.h"
+#include "platform/fake_printer_service.h"
+#include "platform/posix_file_layer.h"
+#include "ui/ormitan_application.h"
+#include "ui/preview_page.h"
+
+namespace {
+
+using namespace ormitan;
+
+constexpr QSize ViewSize(1920, 1080);
+
+// Drag steps that recorded the chart again; must stay 0.
+long long recordingsDuringSteps = 0;
+long long dragSteps = 0;
+
+// The chart as the report's print button leaves it for the preview.
+std::unique_ptr<chart::ResultsChart> PaperChart() {
+    platform::PosixFileLayer files;
+    const ScoreArray scores = ReadResultsFile(files, ORMITAN_SOURCE_DIR "/content/sample.tst");
+    auto chart = std::make_unique<chart::ResultsChart>();
+    chart->resize(996, 616);
+    for (int gift = 1; gift <= GiftCount; ++gift) {
+        chart->Series1().Add(scores[std::size_t(gift - 1)], QString::fromUtf8(GiftName(gift)),
+                             chart::AutoColor);
+    }
+    chart->SetFooterText({QStringLiteral("Тест Ормитан  -  sample")});
+    chart->SetFooterVisible(true);
+    chart->SetBarBrushStyle(chart::BrushStyle::DiagCross);
+    chart->PrintSettings().PaperMargins = {15, 25, 15, 25};
+    chart->PrintSettings().PrintProportional = false;
+    return chart;
+}
+
+platform::FakePrinterService LandscapePrinter() {
+    platform::FakePrinterService printers;
+    platform::FakePrinter laser;
+    laser.name = QStringLiteral("Laser");
+    laser.orientation = platform::Landscape;
+    printers.printers = {laser};
+    printers.defaultPrinter = 0;
+    return printers;
+}
+
+void SendMouse(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    const QPointF local(at);
+    QMouseEvent event(type, local, widget.mapToGlobal(local), Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &event);
+}
+
+void SheetDragStep(benchmark::State& state) {
+    const auto chart = PaperChart();
+    platform::FakePrinterService printers = LandscapePrinter();
+    TPreviewPage view(printers);
+    view.SetImage(chart.get());
+    view.SetOnChangeMargins(
+        [&view](QObject*, bool, const print::Margins&) { view.InvertMarginLines(); });
+    view.resize(ViewSize);
+    view.show();
+    QImage screen(ViewSize, QImage::Format_RGB32);
+    view.render(&screen, {}, {}, QWidget::RenderFlags());  // composes the sheet
+    const print::Rect start = view.ChartRect();
+    const int y = (start.top + start.bottom) / 2;
+    SendMouse(view, QEvent::MouseButtonPress, {start.left, y}, Qt::LeftButton);
+    if (view.DragZone() != print::DragZone::Left) {
+        state.SkipWithError("the press did not grab the left margin line");
+        return;
+    }
+
+    // The left edge goes back and forth over 100 pixels, one pixel a step.
+    const int recordings = view.RecordingCount();
+    int offset = 0;
+    int direction = 1;
+    for (auto _ : state) {
+        offset += direction;
+        if (offset == 50 || offset == -50) {
+            direction = -direction;
+        }
+        SendMouse(view, QEvent::MouseMove, {start.left + offset, y}, Qt::LeftButton);
+        view.render(&screen, {}, {}, QWidget::RenderFlags());
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+    dragSteps += state.iterations();
+    recordingsDuringSteps += view.RecordingCount() - recordings;
+    SendMouse(view, QEvent::MouseButtonRelease, {start.left + offset, y}, Qt::NoButton);
+}
+
+void CopySheetImage(benchmark::State& state) {
+    QImage sheet(ViewSize, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QImage screen(ViewSize, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&screen);
+        painter.drawImage(0, 0, sheet);
+        painter.end();
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
+// The console output as usual, and each benchmark's median real time kept for the ratio.
+class MedianReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+            }
+        }
+    }
+    std::map<std::string, double> medians;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Medians of repeated runs taking turns in a random order, unless the command line says
+    // otherwise (later flags win).
+    std::vector<char*> args(argv, argv + argc);
+    char repetitions[] = "--benchmark_repetitions=15";
+    char aggregatesOnly[] = "--benchmark_report_aggregates_only=true";
+    char interleaving[] = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, {repetitions, aggregatesOnly, interleaving});
+    args.push_back(nullptr);
+    argc = int(args.size()) - 1;
+    argv = args.data();
+    benchmark::Initialize(&argc, argv);
+    OrmitanApplication app(argc, argv);
+
+    benchmark::RegisterBenchmark("sheet_drag/1920x1080", SheetDragStep)->UseRealTime();
+    benchmark::RegisterBenchmark("image_copy/1920x1080", CopySheetImage)->UseRealTime();
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const double step = reporter.medians["sheet_drag/1920x1080"];
+    const double copy = reporter.medians["image_copy/1920x1080"];
+    std::printf("chart recordings during %lld drag steps: %lld\n", dragSteps,
+                recordingsDuringSteps);
+    if (step <= 0 || copy <= 0) {
+        std::fprintf(stderr, "no median for the sheet drag or the copy\n");
+        return 1;
+    }
+    std::printf("sheet drag 1920x1080: one drag step takes %.2f x one copy of the sheet's image\n",
+                step / copy);
+    std::printf("ratio sheet_drag %.3f\n", step / copy);
+    if (recordingsDuringSteps != 0) {
+        std::fprintf(stderr, "drag steps recorded the chart %lld times\n", recordingsDuringSteps);
+        return 1;
+    }
+    return 0;
+}
