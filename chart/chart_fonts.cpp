@@ -4,7 +4,7 @@ namespace ormitan::chart {
 namespace {
 constexpr int DotsPerMeterAt96Dpi = 3780;
 constexpr qsizetype MaxRememberedWidths = 1000;
-}
+}  // namespace
 
 QFont ChartFont(TextRole role) {
     QFont font(role == TextRole::Footer ? QStringLiteral("Times New Roman")

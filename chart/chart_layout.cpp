@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/rounding.h"
 #include "chart/value_format.h"
+#include "core/rounding.h"
 
 namespace ormitan::chart {
 namespace {

@@ -10,9 +10,9 @@
 #include <span>
 #include <vector>
 
-#include "core/geometry.h"
 #include "chart/bar_series.h"
 #include "chart/text_metrics.h"
+#include "core/geometry.h"
 
 // The geometry of one drawing of the chart, computed from the drawing rectangle, the points and
 // the text metrics alone. Coordinates are logical pixels with the origin at the rectangle's

@@ -30,21 +30,39 @@ consteval std::array<std::string_view, StatementCount> SplitStatements(std::stri
 }  // namespace
 
 const std::array<std::string_view, GiftCount> GiftNames = {
-    "Пророчество",   "Пастор",          "Учитель",
-    "Мудрость",      "Слово знания",    "Увещевание",
-    "Различение духов", "Раздаяние",    "Вспоможение",
-    "Благотворительность", "Миссионерство", "Евангелист",
-    "Гостеприимство", "Вера",           "Лидерство",
-    "Управление",    "Чудотворение",    "Исцеление",
-    "Языки",         "Истолкование языков", "Добровольная бедность",
-    "Безбрачие",     "Ходатайство",     "Изгнание бесов",
+    "Пророчество",
+    "Пастор",
+    "Учитель",
+    "Мудрость",
+    "Слово знания",
+    "Увещевание",
+    "Различение духов",
+    "Раздаяние",
+    "Вспоможение",
+    "Благотворительность",
+    "Миссионерство",
+    "Евангелист",
+    "Гостеприимство",
+    "Вера",
+    "Лидерство",
+    "Управление",
+    "Чудотворение",
+    "Исцеление",
+    "Языки",
+    "Истолкование языков",
+    "Добровольная бедность",
+    "Безбрачие",
+    "Ходатайство",
+    "Изгнание бесов",
     "Служение",
 };
 
 constinit const std::array<std::string_view, StatementCount> Statements =
     SplitStatements(content::StatementsText);
 
-std::string_view GiftName(int gift) { return GiftNames.at(static_cast<std::size_t>(gift - 1)); }
+std::string_view GiftName(int gift) {
+    return GiftNames.at(static_cast<std::size_t>(gift - 1));
+}
 
 std::string_view Statement(int number) {
     return Statements.at(static_cast<std::size_t>(number - 1));

@@ -6,13 +6,20 @@ EInOutError::EInOutError(int code) : Exception(messageFor(code)), code_(code) {}
 
 std::string EInOutError::messageFor(int code) {
     switch (code) {
-        case io_code::FileNotFound: return "File not found";
-        case io_code::PathNotFound: return "Invalid filename";
-        case io_code::TooManyOpenFiles: return "Too many open files";
-        case io_code::AccessDenied: return "File access denied";
-        case io_code::ReadBeyondEnd: return "Read beyond end of file";
-        case io_code::ShortWrite: return "Disk full";
-        default: return "I/O error " + std::to_string(code);
+        case io_code::FileNotFound:
+            return "File not found";
+        case io_code::PathNotFound:
+            return "Invalid filename";
+        case io_code::TooManyOpenFiles:
+            return "Too many open files";
+        case io_code::AccessDenied:
+            return "File access denied";
+        case io_code::ReadBeyondEnd:
+            return "Read beyond end of file";
+        case io_code::ShortWrite:
+            return "Disk full";
+        default:
+            return "I/O error " + std::to_string(code);
     }
 }
 

@@ -7,30 +7,30 @@ namespace ormitan {
 
 // Every error of the program is an Exception; the application's error handler shows its message.
 class Exception : public std::exception {
-public:
+  public:
     explicit Exception(std::string message) : message_(std::move(message)) {}
     const char* what() const noexcept override { return message_.c_str(); }
     const std::string& message() const noexcept { return message_; }
 
-private:
+  private:
     std::string message_;
 };
 
 // The silent error: it ends a handler and shows nothing.
 class EAbort : public Exception {
-public:
+  public:
     EAbort() : Exception("Operation aborted") {}
 };
 
 // A failed file operation. The message is chosen by the code.
 class EInOutError : public Exception {
-public:
+  public:
     explicit EInOutError(int code);
     int code() const noexcept { return code_; }
 
     static std::string messageFor(int code);
 
-private:
+  private:
     int code_;
 };
 

@@ -12,7 +12,7 @@ namespace ormitan {
 // uses the POSIX layer; tests put a fake in its place to reach failures that a real disk rarely
 // gives.
 class FileLayer {
-public:
+  public:
     using Handle = int;
 
     virtual ~FileLayer() = default;

@@ -93,7 +93,9 @@ constexpr std::int64_t RoundRatio(std::int64_t num, std::int64_t den) {
 }
 
 // RoundHalfEven brought into an int, saturating.
-inline int RoundToInt(double x) { return ClampToInt(RoundHalfEven(x)); }
+inline int RoundToInt(double x) {
+    return ClampToInt(RoundHalfEven(x));
+}
 
 // Scale for int operands with an int result, as the chart's layout uses it: a zero c, or a
 // result outside the int range, gives -1.

@@ -13,7 +13,7 @@ namespace ormitan {
 // One walk through the 125 statements: the state that the questionnaire window shows and the
 // scoring of each confirmed answer. The window binds its controls to what this model says.
 class TestRun {
-public:
+  public:
     // The model scores into `scores` and clears `resultsName` when a run starts; the program
     // passes the process-wide Scores and ResultsName.
     TestRun(ScoreArray& scores, std::string& resultsName);
@@ -39,7 +39,7 @@ public:
     bool NextEnabled() const { return nextEnabled_; }
     bool OpenEnabled() const { return openEnabled_; }
 
-private:
+  private:
     ScoreArray& scores_;
     std::string& resultsName_;
     std::uint8_t questionNumber_ = 1;

@@ -9,10 +9,10 @@ namespace ormitan::platform {
 namespace {
 
 QCursor MakeHandCursor() {
-    const QBitmap bitmap = QBitmap::fromData(QSize(hand_width, hand_height), hand_bits,
-                                             QImage::Format_MonoLSB);
-    const QBitmap mask = QBitmap::fromData(QSize(hand_mask_width, hand_mask_height),
-                                           hand_mask_bits, QImage::Format_MonoLSB);
+    const QBitmap bitmap =
+        QBitmap::fromData(QSize(hand_width, hand_height), hand_bits, QImage::Format_MonoLSB);
+    const QBitmap mask = QBitmap::fromData(QSize(hand_mask_width, hand_mask_height), hand_mask_bits,
+                                           QImage::Format_MonoLSB);
     return QCursor(bitmap, mask, hand_x_hot, hand_y_hot);
 }
 

@@ -20,7 +20,7 @@ std::string ParentFolder(const std::string& path) {
 }
 
 bool FolderExists(const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
@@ -37,19 +37,24 @@ constexpr int IoDeviceError = 1117;
 int ErrorCodeFor(int error, const std::string& path) {
     switch (error) {
         case ENOENT:
-            return FolderExists(ParentFolder(path)) ? io_code::FileNotFound
-                                                    : io_code::PathNotFound;
-        case ENOTDIR: return io_code::PathNotFound;
+            return FolderExists(ParentFolder(path)) ? io_code::FileNotFound : io_code::PathNotFound;
+        case ENOTDIR:
+            return io_code::PathNotFound;
         case EMFILE:
-        case ENFILE: return io_code::TooManyOpenFiles;
+        case ENFILE:
+            return io_code::TooManyOpenFiles;
         case EACCES:
         case EPERM:
         case EROFS:
-        case EISDIR: return io_code::AccessDenied;
+        case EISDIR:
+            return io_code::AccessDenied;
         case ENOSPC:
-        case EDQUOT: return io_code::DiskFull;
-        case EIO: return IoDeviceError;
-        default: return error;
+        case EDQUOT:
+            return io_code::DiskFull;
+        case EIO:
+            return IoDeviceError;
+        default:
+            return error;
     }
 }
 
@@ -60,13 +65,13 @@ FileLayer::Handle PosixFileLayer::OpenForReading(const std::string& path) {
     if (fd < 0) {
         const int error = errno;
         // Some of them cannot even be opened (a socket gives ENXIO): refused alike.
-        struct stat info{};
+        struct stat info {};
         if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
             throw EInOutError(io_code::AccessDenied);
         }
         Fail(error, path);
     }
-    struct stat info{};
+    struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         throw EInOutError(io_code::AccessDenied);
@@ -76,7 +81,7 @@ FileLayer::Handle PosixFileLayer::OpenForReading(const std::string& path) {
 
 FileLayer::Handle PosixFileLayer::CreateTemporary(const std::string& target,
                                                   std::string& temporaryPath) {
-    struct stat existing{};
+    struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) {
         throw EInOutError(io_code::AccessDenied);
@@ -87,8 +92,7 @@ FileLayer::Handle PosixFileLayer::CreateTemporary(const std::string& target,
     // A hidden name beside the target, so that the rename stays within one file system.
     const std::size_t slash = target.find_last_of('/');
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    std::string pattern =
-        target.substr(0, nameStart) + "." + target.substr(nameStart) + ".XXXXXX";
+    std::string pattern = target.substr(0, nameStart) + "." + target.substr(nameStart) + ".XXXXXX";
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) {
         Fail(errno, pattern);

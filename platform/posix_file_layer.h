@@ -8,7 +8,7 @@ namespace ormitan::platform {
 
 // The results file's calls on a POSIX system, with errno turned into the program's codes.
 class PosixFileLayer final : public FileLayer {
-public:
+  public:
     Handle OpenForReading(const std::string& path) override;
     Handle CreateTemporary(const std::string& target, std::string& temporaryPath) override;
     std::size_t Read(Handle handle, std::span<std::uint8_t> buffer) override;

@@ -76,8 +76,12 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TAboutBox::Label2Click() { shell_.Open(product::SiteUrl); }
+void TAboutBox::Label2Click() {
+    shell_.Open(product::SiteUrl);
+}
 
-void TAboutBox::Label3Click() { shell_.Open(QString("mailto:") + product::Email); }
+void TAboutBox::Label3Click() {
+    shell_.Open(QString("mailto:") + product::Email);
+}
 
 }  // namespace ormitan

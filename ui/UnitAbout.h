@@ -16,21 +16,21 @@ namespace ormitan {
 // text stays until the program ends.
 class TAboutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TAboutBox(Shell& shell, QWidget* parent = nullptr);
     ~TAboutBox() override;
 
     Ui::TAboutBox& Controls() { return *ui_; }
 
-public slots:
+  public slots:
     void Label2Click();
     void Label3Click();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     Shell& shell_;
     std::unique_ptr<Ui::TAboutBox> ui_;
 };

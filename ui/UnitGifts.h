@@ -12,16 +12,16 @@ namespace ormitan {
 // The definitions of the 25 gifts, opened from the report. It lives for the whole process.
 class TAboutBoxGifts : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TAboutBoxGifts(QWidget* parent = nullptr);
     ~TAboutBoxGifts() override;
 
     Ui::TAboutBoxGifts& Controls() { return *ui_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     std::unique_ptr<Ui::TAboutBoxGifts> ui_;
 };
 

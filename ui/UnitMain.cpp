@@ -1,8 +1,8 @@
 #include "UnitMain.h"
 
 #include <QCloseEvent>
-#include <QDialog>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
 
@@ -15,10 +15,9 @@
 namespace ormitan {
 
 TMainForm::TMainForm(Services& services, QWidget* parent)
-    : QWidget(parent,
-              Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                  Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
       services_(services),
       ui_(std::make_unique<Ui::TMainForm>()),
       run_(Scores, ResultsName) {
@@ -54,7 +53,9 @@ TMainForm::TMainForm(Services& services, QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::FormCreate() { Init(); }
+void TMainForm::FormCreate() {
+    Init();
+}
 
 void TMainForm::Init() {
     run_.Init();
@@ -150,10 +151,15 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     int step = 0;
     switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Up:
-        case Qt::Key_Left: step = -1; break;
+        case Qt::Key_Left:
+            step = -1;
+            break;
         case Qt::Key_Down:
-        case Qt::Key_Right: step = 1; break;
-        default: return QWidget::eventFilter(watched, event);
+        case Qt::Key_Right:
+            step = 1;
+            break;
+        default:
+            return QWidget::eventFilter(watched, event);
     }
     const int count = int(answers_.buttons().size());
     const int next = (answers_.id(button) - 1 + step + count) % count + 1;

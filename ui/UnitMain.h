@@ -21,7 +21,7 @@ class TFormReport;
 // and the help and open buttons. Its controls show what the test run says.
 class TMainForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TMainForm(Services& services, QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -39,17 +39,17 @@ public:
     // Saves the scores on show; `parent` is the window that asks.
     void SaveFile(QWidget* parent);
 
-public slots:
+  public slots:
     void BitBtnOkClick();
     void SpeedButtonHelpClick();
     void SpeedButtonOpenClick() { OpenFile(); }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void Init();
     void AnswerClick(QAbstractButton* button);

@@ -11,8 +11,8 @@
 #include "at_scope_exit.h"
 #include "chart/chart_printing.h"
 #include "chart/results_chart.h"
-#include "platform/printer_service.h"
 #include "ormitan_application.h"
+#include "platform/printer_service.h"
 #include "preview_page.h"
 #include "ui_UnitPreview.h"
 
@@ -62,18 +62,14 @@ void TChartPreview::FormCreate() {
             Guarded(this, &TChartPreview::PrintersChange));
     connect(ui_->BSetupPrinter, &QPushButton::clicked, this,
             Guarded(this, &TChartPreview::BSetupPrinterClick));
-    connect(ui_->BPrint, &QPushButton::clicked, this,
-            Guarded(this, &TChartPreview::BPrintClick));
-    connect(ui_->BClose, &QPushButton::clicked, this,
-            Guarded(this, &TChartPreview::BCloseClick));
+    connect(ui_->BPrint, &QPushButton::clicked, this, Guarded(this, &TChartPreview::BPrintClick));
+    connect(ui_->BClose, &QPushButton::clicked, this, Guarded(this, &TChartPreview::BCloseClick));
     connect(ui_->ShowMargins, &QCheckBox::toggled, this,
             Guarded(this, &TChartPreview::ShowMarginsClick));
-    connect(ui_->BReset, &QPushButton::clicked, this,
-            Guarded(this, &TChartPreview::BResetClick));
+    connect(ui_->BReset, &QPushButton::clicked, this, Guarded(this, &TChartPreview::BResetClick));
     connect(ui_->Resolution, &QScrollBar::valueChanged, this,
             Guarded(this, &TChartPreview::ResolutionChange));
-    connect(ui_->CBProp, &QCheckBox::toggled, this,
-            Guarded(this, &TChartPreview::CBPropClick));
+    connect(ui_->CBProp, &QCheckBox::toggled, this, Guarded(this, &TChartPreview::CBPropClick));
     // Every change of an edit's number, typed, stepped or written by the window.
     connect(ui_->SETopMa, &QSpinBox::valueChanged, this, [this] {
         RunHandler([this] {

@@ -39,7 +39,9 @@ TFormReport::TFormReport(Services& services, QWidget* parent)
 
 TFormReport::~TFormReport() = default;
 
-chart::ResultsChart& TFormReport::Chart1() { return *ui_->Chart1; }
+chart::ResultsChart& TFormReport::Chart1() {
+    return *ui_->Chart1;
+}
 
 void TFormReport::FormCreate() {
     const QScreen* screen = QGuiApplication::primaryScreen();

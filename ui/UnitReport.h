@@ -20,7 +20,7 @@ class ResultsChart;
 // One instance lives for the whole process and is shown modally for every report.
 class TFormReport : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TFormReport(Services& services, QWidget* parent = nullptr);
     ~TFormReport() override;
 
@@ -39,22 +39,22 @@ public:
     // The footer printed under the chart for the current results name.
     static QString FooterFor(const std::string& resultsName);
 
-public slots:
+  public slots:
     void SpeedButtonSaveClick();
     void SpeedButtonPrintClick();
     void SpeedButtonHelpClick();
 
-signals:
+  signals:
     // The report has been filled for a new showing (tests wait for this).
     void Shown();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void FormActivate();
     void UpdateCaption();

@@ -6,7 +6,7 @@ namespace ormitan {
 
 // Opens addresses through the desktop's own handlers.
 class DesktopShell final : public Shell {
-public:
+  public:
     void Open(const QString& address) override;
 };
 

@@ -15,7 +15,7 @@ class MessageBoxes;
 // Handlers that Qt calls run through RunHandler, which hands their errors over before they could
 // unwind through Qt; notify() catches what reaches it anyway.
 class OrmitanApplication : public QApplication {
-public:
+  public:
     OrmitanApplication(int& argc, char** argv);
 
     void SetMessageBoxes(MessageBoxes* messages) { messages_ = messages; }
@@ -25,7 +25,7 @@ public:
     // Shows an error's message in the error box, with the final period added by the rule.
     void ShowErrorMessage(const std::string& message);
 
-private:
+  private:
     friend void RunHandler(const std::function<void()>& handler);
     friend void RethrowNestedError();
 

@@ -17,7 +17,7 @@ class PrinterService;
 // The two results-file dialogs. Each remembers the path last chosen in it; a cancelled dialog
 // gives nothing and remembers nothing new. Paths are the file system's bytes.
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
     virtual std::optional<std::string> AskOpenPath(QWidget* parent) = 0;
     virtual std::optional<std::string> AskSavePath(QWidget* parent) = 0;
@@ -25,7 +25,7 @@ public:
 
 // The error box and the Yes/No warning, as the program speaks to the user.
 class MessageBoxes {
-public:
+  public:
     // What the warning returns, as the platform's dialog results.
     static constexpr int Yes = 6;
     static constexpr int No = 7;
@@ -40,7 +40,7 @@ public:
 // Asks the desktop to open an address (a web page, a "mailto:" address) with the program the
 // user has chosen for it. Whether that worked is not reported.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     virtual void Open(const QString& address) = 0;
 };

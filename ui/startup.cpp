@@ -15,7 +15,6 @@
 #include "platform/pdf_file_dialog.h"
 #include "platform/posix_file_layer.h"
 #include "platform/qt_printer_service.h"
-#include "desktop_shell.h"
 #include "product.h"
 #include "qt_dialogs.h"
 

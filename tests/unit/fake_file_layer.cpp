@@ -83,4 +83,6 @@ void FakeFileLayer::Replace(const std::string& temporary, const std::string& tar
     files.erase(temporary);
 }
 
-void FakeFileLayer::Remove(const std::string& path) noexcept { files.erase(path); }
+void FakeFileLayer::Remove(const std::string& path) noexcept {
+    files.erase(path);
+}

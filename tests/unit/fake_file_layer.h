@@ -10,7 +10,7 @@
 
 // An in-memory file layer whose calls can be made to fail one at a time.
 class FakeFileLayer final : public ormitan::FileLayer {
-public:
+  public:
     enum class Step { Open, Create, Read, Write, ShortWrite, Sync, Close, Replace };
 
     std::map<std::string, std::vector<std::uint8_t>> files;
@@ -35,7 +35,7 @@ public:
     void Replace(const std::string& temporary, const std::string& target) override;
     void Remove(const std::string& path) noexcept override;
 
-private:
+  private:
     struct Open {
         std::string path;
         std::size_t position = 0;

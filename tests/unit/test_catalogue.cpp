@@ -8,12 +8,14 @@
 using namespace ormitan;
 
 namespace {
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 }  // namespace
 
 class TestCatalogue : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void giftNamesInCatalogueOrder() {
         QCOMPARE(GiftNames.size(), std::size_t(25));
         QCOMPARE(Q(GiftName(1)), QString("Пророчество"));

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "chart/chart_layout.h"
-#include "core/rounding.h"
 #include "chart_fixtures.h"
+#include "core/rounding.h"
 
 using namespace ormitan::chart;
 using namespace ormitan::chart::test;

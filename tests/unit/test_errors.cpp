@@ -7,7 +7,7 @@ using namespace ormitan;
 
 class TestErrors : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void messagesByCode_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("message");
@@ -32,16 +32,26 @@ private slots:
     void finalPeriod_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("latin letter") << "File not found" << "File not found.";
-        QTest::newRow("digit") << "I/O error 32" << "I/O error 32.";
-        QTest::newRow("cyrillic letter") << "Нет принтера" << "Нет принтера.";
-        QTest::newRow("ends in a period") << "Done." << "Done.";
-        QTest::newRow("exclamation") << "Stop!" << "Stop!";
-        QTest::newRow("bracket") << "(none)" << "(none)";
-        QTest::newRow("blank") << "trailing " << "trailing ";
-        QTest::newRow("comma is below the period") << "a," << "a,";
-        QTest::newRow("slash is above") << "a/" << "a/.";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("latin letter") << "File not found"
+                                      << "File not found.";
+        QTest::newRow("digit") << "I/O error 32"
+                               << "I/O error 32.";
+        QTest::newRow("cyrillic letter") << "Нет принтера"
+                                         << "Нет принтера.";
+        QTest::newRow("ends in a period") << "Done."
+                                          << "Done.";
+        QTest::newRow("exclamation") << "Stop!"
+                                     << "Stop!";
+        QTest::newRow("bracket") << "(none)"
+                                 << "(none)";
+        QTest::newRow("blank") << "trailing "
+                               << "trailing ";
+        QTest::newRow("comma is below the period") << "a,"
+                                                   << "a,";
+        QTest::newRow("slash is above") << "a/"
+                                        << "a/.";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void finalPeriod() {
         QFETCH(QString, message);

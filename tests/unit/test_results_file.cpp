@@ -18,7 +18,8 @@ using namespace ormitan;
 
 namespace {
 
-QByteArray Bytes(int count, int (*value)(int) = [](int k) { return k; }) {
+QByteArray Bytes(
+    int count, int (*value)(int) = [](int k) { return k; }) {
     QByteArray bytes;
     for (int k = 0; k < count; ++k) {
         bytes.append(char(value(k)));
@@ -49,7 +50,7 @@ QString IoFailure(Action action) {
 }
 
 mode_t FileType(const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 ? info.st_mode & S_IFMT : 0;
 }
 
@@ -73,7 +74,7 @@ class TestResultsFile : public QObject {
         return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
-private slots:
+  private slots:
     void init() {
         QDir dir(dir_.path());
         const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
@@ -105,7 +106,8 @@ private slots:
     }
 
     void everyByteValueIsKept() {
-        WriteRaw(dir_.filePath("high.tst"), Bytes(25, [](int k) { return k == 3 ? 200 : 255 - k; }));
+        WriteRaw(dir_.filePath("high.tst"),
+                 Bytes(25, [](int k) { return k == 3 ? 200 : 255 - k; }));
         const ScoreArray scores = ReadResultsFile(files_, Path("high.tst"));
         QCOMPARE(int(scores[3]), 200);
         QCOMPARE(int(scores[0]), 255);
@@ -134,8 +136,9 @@ private slots:
         ScoreArray scores{};
         QCOMPARE(IoFailure([&] { LoadResults(files_, Path("missing.tst"), scores, name); }),
                  QString("2 File not found"));
-        QCOMPARE(IoFailure([&] { LoadResults(files_, Path("no/such/folder/a.tst"), scores, name); }),
-                 QString("3 Invalid filename"));
+        QCOMPARE(
+            IoFailure([&] { LoadResults(files_, Path("no/such/folder/a.tst"), scores, name); }),
+            QString("3 Invalid filename"));
         QVERIFY(QDir(dir_.path()).mkdir("folder.tst"));
         QCOMPARE(IoFailure([&] { LoadResults(files_, Path("folder.tst"), scores, name); }),
                  QString("5 File access denied"));
@@ -150,7 +153,8 @@ private slots:
         const std::string fifo = Path("pipe.tst");
         QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
         // With a blocking open this would wait for a writer forever.
-        QCOMPARE(IoFailure([&] { ReadResultsFile(files_, fifo); }), QString("5 File access denied"));
+        QCOMPARE(IoFailure([&] { ReadResultsFile(files_, fifo); }),
+                 QString("5 File access denied"));
     }
 
     void aReadOnlyFileOpens() {
@@ -180,11 +184,11 @@ private slots:
 
     void savingKeepsTheOldFilesPermissions() {
         WriteRaw(dir_.filePath("mode.tst"), Bytes(25));
-        QVERIFY(QFile::setPermissions(dir_.filePath("mode.tst"),
-                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ReadGroup));
+        QVERIFY(QFile::setPermissions(dir_.filePath("mode.tst"), QFileDevice::ReadOwner |
+                                                                     QFileDevice::WriteOwner |
+                                                                     QFileDevice::ReadGroup));
         WriteResultsFile(files_, Path("mode.tst"), Sample());
-        struct stat info{};
+        struct stat info {};
         QCOMPARE(::stat(Path("mode.tst").c_str(), &info), 0);
         QCOMPARE(info.st_mode & 0777, mode_t(0640));
     }
@@ -352,17 +356,28 @@ private slots:
     void baseNames_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("base");
-        QTest::newRow("windows path") << "C:\\Тесты\\ivanov.tst" << "ivanov";
-        QTest::newRow("first dot") << "ivanov.2005.tst" << "ivanov";
-        QTest::newRow("dotted folder, no dot in the name") << "C:\\Тесты.old\\ivanov" << "";
-        QTest::newRow("leading dot") << ".hidden" << "";
-        QTest::newRow("no dot") << "ivanov" << "";
-        QTest::newRow("drive colon") << "C:ivanov.tst" << "ivanov";
-        QTest::newRow("unix path") << "/home/user/Тесты.old/ivanov.tst" << "ivanov";
-        QTest::newRow("unix path, no dot") << "/home/user/Тесты.old/ivanov" << "";
-        QTest::newRow("cyrillic name") << "/tmp/Иванов Пётр.tst" << "Иванов Пётр";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("trailing slash") << "/tmp/a.b/" << "";
+        QTest::newRow("windows path") << "C:\\Тесты\\ivanov.tst"
+                                      << "ivanov";
+        QTest::newRow("first dot") << "ivanov.2005.tst"
+                                   << "ivanov";
+        QTest::newRow("dotted folder, no dot in the name") << "C:\\Тесты.old\\ivanov"
+                                                           << "";
+        QTest::newRow("leading dot") << ".hidden"
+                                     << "";
+        QTest::newRow("no dot") << "ivanov"
+                                << "";
+        QTest::newRow("drive colon") << "C:ivanov.tst"
+                                     << "ivanov";
+        QTest::newRow("unix path") << "/home/user/Тесты.old/ivanov.tst"
+                                   << "ivanov";
+        QTest::newRow("unix path, no dot") << "/home/user/Тесты.old/ivanov"
+                                           << "";
+        QTest::newRow("cyrillic name") << "/tmp/Иванов Пётр.tst"
+                                       << "Иванов Пётр";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("trailing slash") << "/tmp/a.b/"
+                                        << "";
     }
     void baseNames() {
         QFETCH(QString, path);

@@ -48,7 +48,7 @@ void VerifyReady(const Run& r) {
 
 class TestTestRun : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void startsReady() {
         Run r;
         VerifyReady(r);

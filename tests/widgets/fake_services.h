@@ -10,7 +10,7 @@
 // File dialogs answered by the test: each call takes the next scripted answer (a path, or
 // nothing for a cancelled dialog) and counts the call.
 class FakeFileDialogs final : public ormitan::FileDialogs {
-public:
+  public:
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
     int openCalls = 0;
@@ -25,7 +25,7 @@ public:
         return Next(saveAnswers);
     }
 
-private:
+  private:
     static std::optional<std::string> Next(std::deque<std::optional<std::string>>& answers) {
         if (answers.empty()) {
             return std::nullopt;
@@ -38,7 +38,7 @@ private:
 
 // Records every error box and warning, and answers warnings from a script (No when empty).
 class FakeMessageBoxes final : public ormitan::MessageBoxes {
-public:
+  public:
     QStringList errors;
     QStringList warnings;
     std::deque<int> warningAnswers;
@@ -57,16 +57,16 @@ public:
 
 // Records the addresses the program asks the desktop to open.
 class FakeShell final : public ormitan::Shell {
-public:
+  public:
     QStringList opened;
     void Open(const QString& address) override { opened << address; }
 };
 
 // Widget tests run inside the program's own application object, so that errors leaving a
 // handler reach its error handler exactly as in the program.
-#define ORMITAN_WIDGET_TEST_MAIN(TestClass)                  \
-    int main(int argc, char** argv) {                        \
-        ormitan::OrmitanApplication app(argc, argv);         \
-        TestClass test;                                      \
-        return QTest::qExec(&test, argc, argv);              \
+#define ORMITAN_WIDGET_TEST_MAIN(TestClass)          \
+    int main(int argc, char** argv) {                \
+        ormitan::OrmitanApplication app(argc, argv); \
+        TestClass test;                              \
+        return QTest::qExec(&test, argc, argv);      \
     }

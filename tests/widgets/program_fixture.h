@@ -72,10 +72,11 @@ struct Program {
     // modal loop.
     void WhenReportShown(std::function<void()> action) {
         auto connection = std::make_shared<QMetaObject::Connection>();
-        *connection = QObject::connect(report, &TFormReport::Shown, report, [this, connection, action] {
-            QObject::disconnect(*connection);
-            QMetaObject::invokeMethod(report, action, Qt::QueuedConnection);
-        });
+        *connection =
+            QObject::connect(report, &TFormReport::Shown, report, [this, connection, action] {
+                QObject::disconnect(*connection);
+                QMetaObject::invokeMethod(report, action, Qt::QueuedConnection);
+            });
     }
 
     // Answers statements from the current one through `last` by clicking an answer and
@@ -95,7 +96,6 @@ struct Program {
         return values;
     }
 };
-
 
 // Runs `action` from inside the next modal loop, once `dialog` is on screen.
 inline void WhenShown(QDialog* dialog, std::function<void()> action) {

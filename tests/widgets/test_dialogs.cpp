@@ -14,7 +14,9 @@ using namespace ormitan;
 
 namespace {
 
-OrmitanApplication& App() { return *static_cast<OrmitanApplication*>(qApp); }
+OrmitanApplication& App() {
+    return *static_cast<OrmitanApplication*>(qApp);
+}
 
 // Runs `action` from the event loop, as a handler, so that what it throws meets the
 // application's error handler.
@@ -28,7 +30,7 @@ void RunAsHandler(std::function<void()> action) {
 
 class TestDialogs : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void errorsLeavingAHandlerReachTheErrorBox() {
         FakeMessageBoxes messages;
         App().SetMessageBoxes(&messages);
@@ -43,8 +45,7 @@ private slots:
         RunAsHandler([] { throw Exception(""); });
         App().SetMessageBoxes(nullptr);
         QVERIFY(!after);
-        QCOMPARE(messages.errors,
-                 (QStringList{"File not found.", "Ошибка печати.", "Stop!", ""}));
+        QCOMPARE(messages.errors, (QStringList{"File not found.", "Ошибка печати.", "Stop!", ""}));
     }
 
     // A control changed from code runs its change handler inside ours: an error there ends the
@@ -134,9 +135,8 @@ private slots:
                 dialog.NoButton()->mapToGlobal(QPoint()).x());
         QCOMPARE(dialog.YesButton()->width(), dialog.NoButton()->width());
         QVERIFY(static_cast<QPushButton*>(dialog.YesButton())->isDefault());
-        QTest::keyClick(&dialog, Qt::Key(key), key == Qt::Key_Y || key == Qt::Key_N
-                                                   ? Qt::AltModifier
-                                                   : Qt::NoModifier);
+        QTest::keyClick(&dialog, Qt::Key(key),
+                        key == Qt::Key_Y || key == Qt::Key_N ? Qt::AltModifier : Qt::NoModifier);
         QTRY_VERIFY(!dialog.isVisible());
         QCOMPARE(dialog.Answer(), answer);
     }

@@ -19,12 +19,31 @@ QStringList Paragraphs(const QString& text) {
 }
 
 // The gift names in the genitive, as the definitions open their paragraphs.
-const QStringList Genitives = {
-    "пророчества", "пастора", "учителя", "мудрости", "слова знания", "увещевания",
-    "различения духов", "раздаяния", "вспоможения", "благотворительности", "миссионерства",
-    "евангелиста", "гостеприимства", "веры", "лидерства", "управления", "чудотворения",
-    "исцеления", "языков", "истолкования языков", "добровольной бедности", "безбрачия",
-    "ходатайства", "изгнания бесов", "служения"};
+const QStringList Genitives = {"пророчества",
+                               "пастора",
+                               "учителя",
+                               "мудрости",
+                               "слова знания",
+                               "увещевания",
+                               "различения духов",
+                               "раздаяния",
+                               "вспоможения",
+                               "благотворительности",
+                               "миссионерства",
+                               "евангелиста",
+                               "гостеприимства",
+                               "веры",
+                               "лидерства",
+                               "управления",
+                               "чудотворения",
+                               "исцеления",
+                               "языков",
+                               "истолкования языков",
+                               "добровольной бедности",
+                               "безбрачия",
+                               "ходатайства",
+                               "изгнания бесов",
+                               "служения"};
 
 ScoreArray ScoresOfSample() {
     QFile file(qEnvironmentVariable("ORMITAN_SOURCE_DIR") + "/content/sample.tst");
@@ -40,7 +59,7 @@ ScoreArray ScoresOfSample() {
 
 class TestInfoWindows : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void cleanup() {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             window->close();
@@ -69,8 +88,9 @@ private slots:
             QVERIFY(!p.gifts->isVisible());
             p.report->close();
         });
-        p.main.OpenParamStr(QFile::encodeName(
-            qEnvironmentVariable("ORMITAN_SOURCE_DIR") + "/content/sample.tst").toStdString());
+        p.main.OpenParamStr(
+            QFile::encodeName(qEnvironmentVariable("ORMITAN_SOURCE_DIR") + "/content/sample.tst")
+                .toStdString());
         QVERIFY(giftsModal);
         QCOMPARE(p.gifts->windowTitle(), QString(" Определения даров"));
     }
@@ -192,8 +212,9 @@ private slots:
                               ->text(QAccessible::Description);
             p.report->close();
         });
-        p.main.OpenParamStr(QFile::encodeName(
-            qEnvironmentVariable("ORMITAN_SOURCE_DIR") + "/content/sample.tst").toStdString());
+        p.main.OpenParamStr(
+            QFile::encodeName(qEnvironmentVariable("ORMITAN_SOURCE_DIR") + "/content/sample.tst")
+                .toStdString());
         const QStringList lines = description.split('\n');
         QCOMPARE(lines.size(), 25);
         for (int g = 1; g <= 25; ++g) {

@@ -13,7 +13,9 @@ using namespace ormitan;
 
 namespace {
 
-int AnswerPattern(int k) { return (k * 7) % 4 + 1; }
+int AnswerPattern(int k) {
+    return (k * 7) % 4 + 1;
+}
 
 QString WriteResults(const QTemporaryDir& dir, const QString& name, int size) {
     const QString path = dir.filePath(name);
@@ -33,7 +35,7 @@ class TestQuestionnaire : public QObject {
 
     QTemporaryDir dir_;
 
-private slots:
+  private slots:
     void cleanup() {
         // Every top-level window goes between tests.
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -69,8 +71,7 @@ private slots:
             QVERIFY(!p.AnswerButton(n)->isChecked());
         }
         // A disabled "Дальше" leaves no control with the focus.
-        QVERIFY(QApplication::focusWidget() == nullptr ||
-                QApplication::focusWidget() == &p.main);
+        QVERIFY(QApplication::focusWidget() == nullptr || QApplication::focusWidget() == &p.main);
     }
 
     void arrowKeysMoveBetweenAnswers() {
@@ -191,8 +192,8 @@ private slots:
 
     void openingAFileShowsItsReport() {
         Program p;
-        p.dialogs.openAnswers = {QFile::encodeName(WriteResults(dir_, "petrov.2005.tst", 30))
-                                     .toStdString()};
+        p.dialogs.openAnswers = {
+            QFile::encodeName(WriteResults(dir_, "petrov.2005.tst", 30)).toStdString()};
         std::vector<double> shown;
         QString caption;
         p.WhenReportShown([&] {
@@ -217,10 +218,14 @@ private slots:
     void commandLineFilesThatCannotBeRead_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("error");
-        QTest::newRow("missing") << "missing.tst" << "File not found.";
-        QTest::newRow("missing folder") << "nowhere/x.tst" << "Invalid filename.";
-        QTest::newRow("too short") << "short.tst" << "Read beyond end of file.";
-        QTest::newRow("a folder") << "folder.tst" << "File access denied.";
+        QTest::newRow("missing") << "missing.tst"
+                                 << "File not found.";
+        QTest::newRow("missing folder") << "nowhere/x.tst"
+                                        << "Invalid filename.";
+        QTest::newRow("too short") << "short.tst"
+                                   << "Read beyond end of file.";
+        QTest::newRow("a folder") << "folder.tst"
+                                  << "File access denied.";
     }
     void commandLineFilesThatCannotBeRead() {
         QFETCH(QString, path);
@@ -230,8 +235,8 @@ private slots:
         Program p;
         const std::string full = QFile::encodeName(dir_.filePath(path)).toStdString();
         // As at start: a queued call, whose error reaches the application's error handler.
-        QMetaObject::invokeMethod(&p.main, [&] { p.main.OpenParamStr(full); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &p.main, [&] { p.main.OpenParamStr(full); }, Qt::QueuedConnection);
         QTRY_COMPARE(p.messages.errors, QStringList{error});
         QVERIFY(p.main.isVisible());
         QVERIFY(!p.report->isVisible());
