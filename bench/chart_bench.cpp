@@ -10,6 +10,8 @@
 // Runs each benchmark 15 times and compares the medians (--benchmark_repetitions=N to change).
 #include <benchmark/benchmark.h>
 
+#include "median_runs.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -130,35 +132,11 @@ void FillOnce(benchmark::State& state, ImageSize size) {
     }
 }
 
-// The console output as usual, and each benchmark's median real time kept for the ratios.
-class MedianReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-            }
-        }
-    }
-    std::map<std::string, double> medians;
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Medians of repeated runs unless the command line says otherwise (later flags win).
-    std::vector<char*> args(argv, argv + argc);
-    char repetitions[] = "--benchmark_repetitions=15";
-    char aggregatesOnly[] = "--benchmark_report_aggregates_only=true";
-    // Repetitions of the program, Qt Charts and the fill take turns in a random order, so that a
-    // change of the machine's load falls on all of them alike.
-    char interleaving[] = "--benchmark_enable_random_interleaving=true";
-    args.insert(args.begin() + 1, {repetitions, aggregatesOnly, interleaving});
-    args.push_back(nullptr);
-    argc = int(args.size()) - 1;
-    argv = args.data();
-    benchmark::Initialize(&argc, argv);
+    const bench::MedianRuns runs(argc, argv);
     // The program's application object: the same font substitutions as the report window.
     OrmitanApplication app(argc, argv);
 
@@ -174,7 +152,7 @@ int main(int argc, char** argv) {
             benchmark->UseRealTime();
         }
     }
-    MedianReporter reporter;
+    bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 

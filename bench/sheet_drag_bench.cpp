@@ -11,6 +11,8 @@
 // step recorded the chart again (the view's RecordingCount changed during the steps).
 #include <benchmark/benchmark.h>
 
+#include "median_runs.h"
+
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -122,39 +124,16 @@ void CopySheetImage(benchmark::State& state) {
     }
 }
 
-// The console output as usual, and each benchmark's median real time kept for the ratio.
-class MedianReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-            }
-        }
-    }
-    std::map<std::string, double> medians;
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Medians of repeated runs taking turns in a random order, unless the command line says
-    // otherwise (later flags win).
-    std::vector<char*> args(argv, argv + argc);
-    char repetitions[] = "--benchmark_repetitions=15";
-    char aggregatesOnly[] = "--benchmark_report_aggregates_only=true";
-    char interleaving[] = "--benchmark_enable_random_interleaving=true";
-    args.insert(args.begin() + 1, {repetitions, aggregatesOnly, interleaving});
-    args.push_back(nullptr);
-    argc = int(args.size()) - 1;
-    argv = args.data();
-    benchmark::Initialize(&argc, argv);
+    const bench::MedianRuns runs(argc, argv);
     OrmitanApplication app(argc, argv);
 
     benchmark::RegisterBenchmark("sheet_drag/1920x1080", SheetDragStep)->UseRealTime();
     benchmark::RegisterBenchmark("image_copy/1920x1080", CopySheetImage)->UseRealTime();
-    MedianReporter reporter;
+    bench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 

@@ -2,25 +2,7 @@
 # shellcheck shell=bash
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-PASSED=0
-FAILED=0
-
-check() {  # check "what" command...: counts and reports one assertion
-    local what=$1
-    shift
-    if "$@"; then
-        PASSED=$((PASSED + 1))
-        echo "PASS: $what"
-    else
-        FAILED=$((FAILED + 1))
-        echo "FAIL: $what"
-    fi
-}
-
-finish() {
-    echo "$PASSED passed, $FAILED failed"
-    [ "$FAILED" -eq 0 ]
-}
+source "$E2E_DIR/../check_lib.sh"
 
 # start_display: a fresh Xvfb at 1024 x 768 for this test, stopped when the script ends. Xvfb
 # picks a free display number itself, so tests and other sessions never collide. -noreset: an X

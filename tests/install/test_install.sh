@@ -15,19 +15,7 @@ trap 'rm -rf "$WORK"' EXIT
 PREFIX=$WORK/prefix
 SHARE=$PREFIX/share
 
-PASSED=0
-FAILED=0
-check() {  # check "what" command...: counts and reports one assertion
-    local what=$1
-    shift
-    if "$@"; then
-        PASSED=$((PASSED + 1))
-        echo "PASS: $what"
-    else
-        FAILED=$((FAILED + 1))
-        echo "FAIL: $what"
-    fi
-}
+source "$(dirname "$0")/../check_lib.sh"
 
 key() {  # key NAME: the value of NAME in the installed desktop entry, if it is there once
     local lines
@@ -131,5 +119,4 @@ check "opening it starts the program's entry" \
     bash -c 'grep -qx "Default application for .*: ormitan\.desktop" <<<"$1"' _ \
     "$(desktop_env gio mime "$TYPE" 2>&1)"
 
-echo "$PASSED passed, $FAILED failed"
-[ "$FAILED" -eq 0 ]
+finish
