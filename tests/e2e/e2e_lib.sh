@@ -55,7 +55,24 @@ wait_gone() {
     return 1
 }
 
-close_window() { /usr/bin/python3 "$E2E_DIR/close_window.py" "$1"; }
+close_window() { /usr/bin/python3 "$E2E_DIR/close_window.py" "$1" 2>/dev/null; }
+
+# is_shown WINDOW: the window exists and is mapped.
+is_shown() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+
+# close_until_gone WINDOW: asks a window that closes without a question to close, and asks again
+# every 3 s while it is still shown, up to 30 s: on a heavily loaded machine the X server has
+# been seen to lose the request.
+close_until_gone() {
+    for _ in $(seq 10); do
+        close_window "$1"
+        for _ in $(seq 30); do
+            is_shown "$1" || return 0
+            sleep 0.1
+        done
+    done
+    return 1
+}
 
 # click WINDOW X Y: a left click at a point of the window's client area.
 click() {

@@ -29,7 +29,7 @@ for what in /dev/zero "$WORK/pipe.tst"; do
     check "$what: the questionnaire stays open" test -n "$main"
     check "$what: no report was shown" \
         bash -c "! xdotool search --onlyvisible --name '$REPORT_NAME' >/dev/null"
-    close_window "$main"
+    close_until_gone "$main"
     wait_exit "$APP_PID"
     check "$what: the program then ends with 0" test "$EXIT_CODE" = 0
 done

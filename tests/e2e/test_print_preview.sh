@@ -139,7 +139,7 @@ xdotool key Escape
 check "the preview closes" wait_gone "$PREVIEW_NAME"
 check "no error box was shown" bash -c "! xdotool search --onlyvisible --name \"^Тест 'Ормитан'$\" >/dev/null"
 screenshot "$SHOTS/report-after-print.png"
-close_window "$report"
+close_until_gone "$report"
 wait_exit "$APP_PID"
 check "closing the report ends the program with 0" test "$EXIT_CODE" = 0
 

@@ -53,10 +53,9 @@ check "the results file holds 25 bytes" test "$(stat -c %s "$WORK/ivanov.tst" 2>
 check "the bytes are the run's scores" \
     test "$(od -An -tu1 -v "$WORK/ivanov.tst" | xargs)" = "${expected[*]}"
 
-close_window "$report"
-check "a saved report closes without a question" wait_gone "$REPORT_NAME"
+check "a saved report closes without a question" close_until_gone "$report"
 check "no warning was asked" bash -c "! xdotool search --onlyvisible --name '^Warning$' >/dev/null"
-close_window "$main"
+close_until_gone "$main"
 wait_exit "$APP_PID"
 check "closing the questionnaire ends the program with 0" test "$EXIT_CODE" = 0
 
@@ -66,7 +65,7 @@ APP_PID=$!
 report=$(wait_window '^Результаты теста - ivanov$')
 check "the file's report opens with its name" test -n "$report"
 screenshot "$SHOTS/report-from-file.png"
-close_window "$report"
+close_until_gone "$report"
 wait_exit "$APP_PID"
 check "closing the file's report ends the program with 0" test "$EXIT_CODE" = 0
 
@@ -82,7 +81,7 @@ check "OK dismisses the error box" wait_gone "^Тест 'Ормитан'$"
 main=$(wait_window "$MAIN_NAME" 5)
 check "the questionnaire stays open" test -n "$main"
 check "no report was shown" bash -c "! xdotool search --onlyvisible --name '$REPORT_NAME' >/dev/null"
-close_window "$main"
+close_until_gone "$main"
 wait_exit "$APP_PID"
 check "the program then ends with 0" test "$EXIT_CODE" = 0
 
