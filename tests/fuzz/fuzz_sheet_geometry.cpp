@@ -102,7 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               ? ZoneAt(press, rect)
                               : static_cast<DragZone>(input.ConsumeIntegralInRange(0, 9));
     const Rect startRect = rect;
-    while (input.remaining_bytes() > 0) {
+    // A bounded drag: on a one-pixel sheet a point takes no input bytes at all.
+    for (int step = 0; step < 256 && input.remaining_bytes() > 0; ++step) {
         // The window calls a step only for a point on the sheet.
         const Point point{input.ConsumeIntegralInRange(paper.left, paper.right - 1),
                           input.ConsumeIntegralInRange(paper.top, paper.bottom - 1)};
