@@ -7,6 +7,7 @@
 #include "chart/results_chart.h"
 #include "chart_fixtures.h"
 #include "core/errors.h"
+#include "failure_message.h"
 #include "platform/fake_printer_service.h"
 #include "print_test_support.h"
 
@@ -41,15 +42,6 @@ FakePrinterService OnePrinter(int orientation = Landscape) {
     printers.printers = {printer};
     printers.defaultPrinter = 0;
     return printers;
-}
-
-QString Failure(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Exception& error) {
-        return QString::fromStdString(error.message());
-    }
-    return "no error";
 }
 
 // The printed page at a quarter of its size, on white paper.

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "core/errors.h"
+#include "failure_message.h"
 #include "platform/fake_printer_service.h"
 
 using namespace ormitan;
@@ -25,16 +26,6 @@ FakePrinterService TwoPrinters() {
     service.printers = {Printer("Laser"), Printer("Office")};
     service.defaultPrinter = 1;
     return service;
-}
-
-// Runs `action` and returns the message it fails with, or "no error".
-QString Failure(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Exception& error) {
-        return QString::fromStdString(error.message());
-    }
-    return "no error";
 }
 
 using Action = std::function<void(FakePrinterService&)>;
