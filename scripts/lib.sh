@@ -5,14 +5,19 @@ ORMITAN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # What building needs, what the program needs at run time, and what the tests drive it with.
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libcups2-dev)
-RUN_PACKAGES=(fonts-liberation2 libqt6printsupport6 xvfb xauth x11-utils imagemagick)
+# qt6-translations-l10n: Qt's own Russian texts for the standard dialogs (open, save, print).
+RUN_PACKAGES=(fonts-liberation2 libqt6printsupport6 qt6-translations-l10n xvfb xauth x11-utils
+              imagemagick)
+# The end-to-end tests run on a desktop: openbox manages the windows, and a session bus with the
+# accessibility bus lets them read the program as a screen reader does.
 TEST_PACKAGES=(xdotool poppler-utils cups cups-client cups-bsd printer-driver-cups-pdf
-               desktop-file-utils shared-mime-info libxml2-utils libglib2.0-bin python3-xlib)
+               desktop-file-utils shared-mime-info libxml2-utils libglib2.0-bin python3-xlib
+               openbox dbus-x11 at-spi2-core python3-pyatspi)
 # The fuzz configuration: clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-# What scripts/bench adds: Google Benchmark, Qt Charts as the chart's baseline, and xdotool to
-# find the windows whose memory it reads.
-BENCH_PACKAGES=(libbenchmark-dev qt6-charts-dev xdotool)
+# What scripts/bench adds: Google Benchmark, Qt Charts as the chart's baseline (its CMake package
+# needs the Qt OpenGL development files), and xdotool to find the windows whose memory it reads.
+BENCH_PACKAGES=(libbenchmark-dev qt6-charts-dev libqt6opengl6-dev xdotool)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
