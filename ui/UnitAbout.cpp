@@ -6,6 +6,7 @@
 #include "product.h"
 #include "ui_UnitAbout.h"
 #include "widgets_support.h"
+#include "window_frame.h"
 
 namespace ormitan {
 namespace {
@@ -50,7 +51,8 @@ TAboutBox::TAboutBox(Shell& shell, QWidget* parent)
 
     connect(ui_->OKButton, &QPushButton::clicked, this, &QDialog::accept);
     setModal(true);
-    CentreOnScreen(*this);
+    CentreOnWorkArea(*this);
+    PlaceWhenFramed(*this, CentreOnWorkArea);
 }
 
 TAboutBox::~TAboutBox() = default;

@@ -3,6 +3,7 @@
 #include "definitions_text.h"
 #include "ui_UnitGifts.h"
 #include "widgets_support.h"
+#include "window_frame.h"
 
 namespace ormitan {
 
@@ -18,7 +19,8 @@ TAboutBoxGifts::TAboutBoxGifts(QWidget* parent)
     ui_->Memo1->setPalette(memo);
     connect(ui_->OKButton, &QPushButton::clicked, this, &QDialog::accept);
     setModal(true);
-    CentreOnScreen(*this);
+    CentreOnWorkArea(*this);
+    PlaceWhenFramed(*this, CentreOnWorkArea);
 }
 
 TAboutBoxGifts::~TAboutBoxGifts() = default;

@@ -11,6 +11,7 @@
 #include "ormitan_application.h"
 #include "ui_UnitMain.h"
 #include "widgets_support.h"
+#include "window_frame.h"
 
 namespace ormitan {
 
@@ -48,7 +49,8 @@ TMainForm::TMainForm(Services& services, QWidget* parent)
             Guarded(this, &TMainForm::SpeedButtonOpenClick));
 
     FormCreate();
-    CentreOnScreen(*this);
+    CentreOnWorkArea(*this);
+    PlaceWhenFramed(*this, CentreOnWorkArea);
 }
 
 TMainForm::~TMainForm() = default;

@@ -2,11 +2,9 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
-#include <QTimer>
-#include <QWindow>
+#include <algorithm>
 
 #include "at_scope_exit.h"
 #include "chart/chart_printing.h"
@@ -15,6 +13,7 @@
 #include "platform/printer_service.h"
 #include "preview_page.h"
 #include "ui_UnitPreview.h"
+#include "window_frame.h"
 
 namespace ormitan {
 
@@ -92,6 +91,9 @@ void TChartPreview::FormCreate() {
         });
     });
     ui_->Printers->setFocus();
+    // The whole window, frame included, fills the work area and is not resizable by dragging.
+    FillWorkArea(*this);
+    PlaceWhenFramed(*this, FillWorkArea);
 }
 
 void TChartPreview::showEvent(QShowEvent* event) {
@@ -99,25 +101,7 @@ void TChartPreview::showEvent(QShowEvent* event) {
     if (event->spontaneous()) {
         return;  // restored from minimised: not a new opening
     }
-    FillWorkArea();
-    // Once the window manager has framed the window, the frame goes inside the work area too.
-    QTimer::singleShot(0, this, &TChartPreview::FillWorkArea);
     RunHandler([this] { FormShow(); });
-}
-
-// The whole window, frame included, on the screen's work area, and not resizable by dragging.
-void TChartPreview::FillWorkArea() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->availableGeometry();
-    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-    const QSize client = area.marginsRemoved(frame).size();
-    if (minimumSize() != client || maximumSize() != client) {
-        setFixedSize(client);
-    }
-    move(area.topLeft());
 }
 
 // An error in any step is shown in the error box and skips the rest: the window still opens.
@@ -172,13 +156,21 @@ void TChartPreview::ChangeMargins(QObject*, bool disableProportional, print::Mar
             MarginsChanged();
         }
     });
-    ChangeControl([&] { ui_->SELeftMa->setValue(newMargins.left); });
-    ChangeControl([&] { ui_->SERightMa->setValue(newMargins.right); });
-    ChangeControl([&] { ui_->SETopMa->setValue(newMargins.top); });
-    ChangeControl([&] { ui_->SEBotMa->setValue(newMargins.bottom); });
+    ChangeControl([&] { ShowMargin(*ui_->SELeftMa, newMargins.left); });
+    ChangeControl([&] { ShowMargin(*ui_->SERightMa, newMargins.right); });
+    ChangeControl([&] { ShowMargin(*ui_->SETopMa, newMargins.top); });
+    ChangeControl([&] { ShowMargin(*ui_->SEBotMa, newMargins.bottom); });
     if (disableProportional) {
         TurnProportionalOff();
     }
+}
+
+// The window writes a margin as the arithmetic gives it: an unusual page can make a proportional
+// margin negative, and the edit shows that number rather than a clamped one, so that the sheet
+// and the edits show what prints. Only what the user types or steps must lie within 0..100.
+void TChartPreview::ShowMargin(QSpinBox& edit, int margin) {
+    edit.setMinimum(std::min(0, margin));
+    edit.setValue(margin);
 }
 
 void TChartPreview::TurnProportionalOff() {
@@ -209,11 +201,12 @@ void TChartPreview::MarginEditChanged(QSpinBox& edit, int print::Margins::*margi
     }
     print::Margins& margins = Settings().PaperMargins;
     const int position = edit.value();
-    if (position + margins.*opposite >= 100) {
+    const bool fromUser = !ChangingMargins;
+    if ((fromUser && position < 0) || position + margins.*opposite >= 100) {
         ChangeControl([&] { edit.setValue(margins.*margin); });
         return;
     }
-    const bool typed = !ChangingMargins && position != margins.*margin;
+    const bool typed = fromUser && position != margins.*margin;
     margins.*margin = position;
     // Proportional margins would replace the typed one on paper: the sheet shows what prints.
     if (typed && Settings().PrintProportional) {

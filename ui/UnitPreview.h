@@ -43,11 +43,11 @@ class TChartPreview : public QDialog {
   private:
     void FormCreate();
     void FormShow();
-    void FillWorkArea();
     void FillPrinters();
     void RefreshMargins();
     void ShowPrinterOrientation();
     void ChangeMargins(QObject* sender, bool disableProportional, print::Margins newMargins);
+    void ShowMargin(QSpinBox& edit, int margin);
     void TurnProportionalOff();
     void MarginsChanged();
     void UpdateReset();

@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QTimer>
 
 #include "chart/results_chart.h"
 #include "core/catalogue.h"
@@ -15,6 +14,7 @@
 #include "report_geometry.h"
 #include "ui_UnitReport.h"
 #include "widgets_support.h"
+#include "window_frame.h"
 
 namespace ormitan {
 
@@ -45,10 +45,12 @@ chart::ResultsChart& TFormReport::Chart1() {
 
 void TFormReport::FormCreate() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    wholeSize_ = ReportWindowSize(screen != nullptr ? screen->geometry().size() : QSize(640, 480));
-    // The frame is not known before the window is shown; until then the client takes it all.
-    resize(wholeSize_);
-    CentreOnScreen(*this);
+    const QSize whole =
+        ReportWindowSize(screen != nullptr ? screen->geometry().size() : QSize(640, 480));
+    // The size is the whole window's, frame included; until the window manager has framed the
+    // window the client takes it all.
+    SizeWholeWindow(*this, whole);
+    PlaceWhenFramed(*this, [whole](QWidget& window) { SizeWholeWindow(window, whole); });
 }
 
 QString TFormReport::CaptionFor(const std::string& resultsName) {
@@ -69,18 +71,6 @@ void TFormReport::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) {
         return;  // restored from minimised: not a new showing
-    }
-    if (!frameFitted_) {
-        // Once the window manager has framed the window, make the whole window, frame
-        // included, the size the rule gives.
-        QTimer::singleShot(0, this, [this] {
-            const QSize frame = frameGeometry().size() - geometry().size();
-            if (!frame.isEmpty() && frame != QSize(0, 0)) {
-                resize(wholeSize_ - frame);
-                CentreOnScreen(*this);
-            }
-            frameFitted_ = true;
-        });
     }
     FormActivate();
     UpdateCaption();

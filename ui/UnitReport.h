@@ -65,8 +65,6 @@ class TFormReport : public QDialog {
     std::function<void(QWidget*)> saveFile_;
     ShowPrintPreviewFn showPrintPreview_;
     QDialog* gifts_ = nullptr;
-    QSize wholeSize_;
-    bool frameFitted_ = false;
 };
 
 }  // namespace ormitan

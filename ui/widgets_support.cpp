@@ -2,9 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QGuiApplication>
 #include <QPixmap>
-#include <QScreen>
 #include <QWidget>
 
 namespace ormitan {
@@ -46,17 +44,6 @@ void UncheckAll(const QList<QAbstractButton*>& buttons) {
             group->setExclusive(true);
         }
     }
-}
-
-void CentreOnScreen(QWidget& window) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->availableGeometry();
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(area.center());
-    window.move(frame.topLeft());
 }
 
 }  // namespace ormitan

@@ -19,7 +19,4 @@ QIcon GlyphIcon(const QString& resource);
 // Unchecks every button of an exclusive group (which Qt does not allow while exclusive).
 void UncheckAll(const QList<QAbstractButton*>& buttons);
 
-// Centres a top-level window on the primary screen's work area.
-void CentreOnScreen(QWidget& window);
-
 }  // namespace ormitan
