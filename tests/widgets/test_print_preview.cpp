@@ -302,6 +302,34 @@ class TestPrintPreview : public QObject {
         });
     }
 
+    // A very wide page makes the proportional top and bottom negative: 0.6 × 1000 × 616 / 996
+    // = 371.1 of 200 leaves −85.5 %, rounded −86, halved −43. The edits and the sheet show what
+    // prints; only numbers the user types must lie within 0..100.
+    void negativeProportionalMarginsPassThrough() {
+        PreviewRun run;
+        platform::FakePrinter wide = Printer("Wide", platform::Landscape);
+        wide.landscapePage = {1000, 200};
+        wide.portraitPage = {200, 1000};
+        run.printers.printers = {wide};
+        constexpr print::Margins Wide{15, -43, 15, -43};
+        run.Open([&](TChartPreview& preview, Ui::TChartPreview& ui) {
+            QCOMPARE(Shown(ui), Wide);
+            QCOMPARE(run.Margins(), Wide);
+            QVERIFY(!ui.BReset->isEnabled());
+            QVERIFY(preview.Sheet().ChartRect().top < preview.Sheet().PaperRect().top);
+            ui.Portrait->click();
+            ui.Landscape->click();
+            QCOMPARE(Shown(ui), Wide);
+            QCOMPARE(run.Margins(), Wide);
+            QVERIFY(!ui.BReset->isEnabled());
+            Paste(ui.SETopMa, "-5");
+            QCOMPARE(ui.SETopMa->value(), -43);
+            QCOMPARE(run.Margins(), Wide);
+            Paste(ui.SETopMa, "20");
+            QCOMPARE(run.Margins().top, 20);
+        });
+    }
+
     void orientationButtonsSetThePrinter() {
         PreviewRun run;
         run.Open([&](TChartPreview& preview, Ui::TChartPreview& ui) {
