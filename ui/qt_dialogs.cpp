@@ -2,68 +2,39 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileDialog>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLibraryInfo>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <algorithm>
 
 #include "product.h"
+#include "window_frame.h"
 
 namespace ormitan {
 namespace {
 
-std::unique_ptr<QFileDialog> MakeDialog(QFileDialog::AcceptMode mode, const QString& filter) {
-    auto dialog = std::make_unique<QFileDialog>();
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setAcceptMode(mode);
-    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                        : QFileDialog::AnyFile);
-    dialog->setNameFilter(filter);
-    dialog->setDefaultSuffix("tst");
-    dialog->setWindowModality(Qt::ApplicationModal);
-    return dialog;
-}
+// The application's style, except that dialog buttons are laid out as on Windows: Yes before No.
+class YesFirstStyle final : public QProxyStyle {
+  public:
+    YesFirstStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == QStyle::SH_DialogButtonLayout) {
+            return QDialogButtonBox::WinLayout;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// The error box's caption must fit in a window manager's title bar beside its buttons.
+constexpr int TitleBarButtonsWidth = 120;
 
 }  // namespace
-
-QtFileDialogs::QtFileDialogs() = default;
-
-QtFileDialogs::~QtFileDialogs() = default;
-
-// Each dialog is made when it is first asked for: a file dialog reads the folder, the MIME
-// database, the icon theme and Qt's settings file, none of which the start-up needs.
-std::optional<std::string> QtFileDialogs::AskOpenPath(QWidget* parent) {
-    if (!open_) {
-        open_ = MakeDialog(QFileDialog::AcceptOpen, "Результаты  теста (*.tst)");
-    }
-    return Run(*open_, lastOpened_, parent);
-}
-
-std::optional<std::string> QtFileDialogs::AskSavePath(QWidget* parent) {
-    if (!save_) {
-        save_ = MakeDialog(QFileDialog::AcceptSave, "Результаты теста (*.tst)");
-    }
-    return Run(*save_, lastSaved_, parent);
-}
-
-std::optional<std::string> QtFileDialogs::Run(QFileDialog& dialog, QString& remembered,
-                                              QWidget* parent) {
-    if (!remembered.isEmpty()) {
-        dialog.setDirectory(QFileInfo(remembered).absolutePath());
-        dialog.selectFile(QFileInfo(remembered).fileName());
-    } else {
-        dialog.selectFile({});
-    }
-    // Centre over the window that asks, without making the dialog its child for good.
-    if (parent != nullptr) {
-        dialog.adjustSize();
-        dialog.move(parent->window()->geometry().center() - dialog.rect().center());
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    remembered = dialog.selectedFiles().constFirst();
-    return QFile::encodeName(remembered).toStdString();
-}
 
 WarningDialog::WarningDialog(const QString& question, QWidget* parent)
     : QMessageBox(QMessageBox::Warning, "Warning", question, QMessageBox::NoButton, parent,
@@ -73,6 +44,25 @@ WarningDialog::WarningDialog(const QString& question, QWidget* parent)
       no_(addButton("&No", QMessageBox::NoRole)) {
     setDefaultButton(static_cast<QPushButton*>(yes_));
     setEscapeButton(no_);
+    // Qt orders dialog buttons by the desktop's convention (No before Yes on GNOME and its
+    // kin); this warning always reads Yes, No from left to right.
+    if (auto* buttons = findChild<QDialogButtonBox*>()) {
+        auto* style = new YesFirstStyle;
+        style->setParent(buttons);
+        buttons->setStyle(style);
+    }
+    PlaceWhenFramed(*this, CentreOnWorkArea);
+}
+
+void WarningDialog::showEvent(QShowEvent* event) {
+    // Two buttons of one width, centred on their row.
+    if (auto* buttons = findChild<QDialogButtonBox*>()) {
+        buttons->setCenterButtons(true);
+    }
+    const int width = std::max(yes_->sizeHint().width(), no_->sizeHint().width());
+    yes_->setMinimumWidth(width);
+    no_->setMinimumWidth(width);
+    QMessageBox::showEvent(event);
 }
 
 int WarningDialog::Answer() const {
@@ -92,10 +82,24 @@ void WarningDialog::closeEvent(QCloseEvent* event) {
     done(MessageBoxes::Closed);
 }
 
+bool InstallStandardDialogTranslations(QTranslator& translator) {
+    if (!translator.load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return false;
+    }
+    return QCoreApplication::installTranslator(&translator);
+}
+
 void QtMessageBoxes::ShowError(const QString& text) {
     QMessageBox box(QMessageBox::Critical, product::ApplicationTitle, text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int captionWidth = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
+                                     .horizontalAdvance(box.windowTitle()) +
+                                 TitleBarButtonsWidth;
+        grid->addItem(new QSpacerItem(captionWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
 }
 

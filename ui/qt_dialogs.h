@@ -2,30 +2,18 @@
 
 #include <QMessageBox>
 #include <QPointer>
-#include <memory>
 
 #include "services.h"
 
-class QFileDialog;
+class QTranslator;
 
 namespace ormitan {
 
-// The results-file dialogs as Qt's own file dialogs (not a desktop portal's), one persistent
-// dialog each, made when it is first asked for, so that each remembers the path last chosen in it.
-class QtFileDialogs final : public FileDialogs {
-  public:
-    QtFileDialogs();
-    ~QtFileDialogs() override;
-    std::optional<std::string> AskOpenPath(QWidget* parent) override;
-    std::optional<std::string> AskSavePath(QWidget* parent) override;
-
-  private:
-    std::optional<std::string> Run(QFileDialog& dialog, QString& remembered, QWidget* parent);
-    std::unique_ptr<QFileDialog> open_;
-    std::unique_ptr<QFileDialog> save_;
-    QString lastOpened_;
-    QString lastSaved_;
-};
+// Loads Qt's own Russian texts into `translator` and installs it: the standard dialogs (open,
+// save, print setup) are the platform's and speak Russian, as on the system the program was
+// made for, whatever the user's locale. The program's own texts are never translated. False
+// when the translations are not installed.
+bool InstallStandardDialogTranslations(QTranslator& translator);
 
 // The Yes/No warning: caption "Warning", the warning icon, "&Yes" (default) and "&No"
 // (Escape). The close box answers 2, distinct from No.
@@ -40,6 +28,7 @@ class WarningDialog : public QMessageBox {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     QAbstractButton* yes_;

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QMetaObject>
+#include <QTranslator>
 
 #include "UnitAbout.h"
 #include "UnitGifts.h"
@@ -9,6 +10,7 @@
 #include "UnitPreview.h"
 #include "UnitReport.h"
 #include "desktop_shell.h"
+#include "file_dialogs.h"
 #include "first_paint.h"
 #include "ormitan_application.h"
 #include "platform/hand_cursor.h"
@@ -39,6 +41,8 @@ int RunOrmitan(int argc, char** argv, const StartupHooks& hooks) {
     }
     QApplication::setWindowIcon(icon);
     platform::HandCursor();  // registered once, before any window needs it
+    QTranslator standardDialogs;
+    InstallStandardDialogTranslations(standardDialogs);
 
     platform::PosixFileLayer files;
     QtFileDialogs fileDialogs;
