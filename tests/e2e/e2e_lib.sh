@@ -4,15 +4,20 @@
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$E2E_DIR/../check_lib.sh"
 
-# start_display: a fresh Xvfb at 1024 x 768 for this test, stopped when the script ends. Xvfb
-# picks a free display number itself, so tests and other sessions never collide. -noreset: an X
-# server otherwise resets whenever its last client leaves (the readiness probe below, every
-# program a test ends), and on a loaded machine a program starting meanwhile may fail to connect.
+# start_display [WIDTHxHEIGHT]: a fresh desktop for this test, stopped when the script ends: an
+# Xvfb screen (1024 x 768 unless given), a session bus with the accessibility bus on it (screen
+# readers read programs there), and the openbox window manager, which frames the windows as a
+# desktop does. E2E_WINDOW_MANAGER=none leaves the screen bare, for a test about that. Xvfb picks
+# a free display number itself, so tests and other sessions never collide. -noreset: an X server
+# otherwise resets whenever its last client leaves, and on a loaded machine a program starting
+# meanwhile may fail to connect.
 start_display() {
     local numbers
     numbers=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$numbers" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$numbers" \
+        >/dev/null 2>&1 &
     XVFB_PID=$!
+    trap stop_display EXIT
     for _ in $(seq 100); do
         [ -s "$numbers" ] && break
         sleep 0.1
@@ -23,13 +28,94 @@ start_display() {
         xdpyinfo >/dev/null 2>&1 && break
         sleep 0.1
     done
-    trap stop_display EXIT
+    start_buses
+    if [ "${E2E_WINDOW_MANAGER:-openbox}" = openbox ]; then
+        start_window_manager
+    fi
+}
+
+# start_buses: a private session bus, and the accessibility bus that Qt programs join when
+# QT_LINUX_ACCESSIBILITY_ALWAYS_ON is set.
+start_buses() {
+    eval "$(dbus-launch --sh-syntax)"
+    export DBUS_SESSION_BUS_ADDRESS DBUS_SESSION_BUS_PID
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    ATSPI_PID=$!
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+    chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+# start_window_manager: openbox, once it manages the screen (it then names itself on the root
+# window).
+start_window_manager() {
+    local config
+    config=$(mktemp -d)
+    XDG_CONFIG_HOME=$config openbox --sm-disable >/dev/null 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    echo "openbox did not start" >&2
+    return 1
 }
 
 stop_display() {
     [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null
+    [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null
+    [ -n "${ATSPI_PID:-}" ] && kill "$ATSPI_PID" 2>/dev/null
+    [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
     kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
+}
+
+# outer_geometry WINDOW: "X Y WIDTH HEIGHT" of the whole window, the window manager's frame
+# included (_NET_FRAME_EXTENTS: left, right, top, bottom).
+outer_geometry() {
+    local l=0 r=0 t=0 b=0 x y w h extents
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p' | tr -d ' ')
+    [ -n "$extents" ] && IFS=, read -r l r t b <<<"$extents"
+    eval "$(xwininfo -id "$1" | awk '
+        /Absolute upper-left X/ { print "x=" $4 }
+        /Absolute upper-left Y/ { print "y=" $4 }
+        /^  Width:/ { print "w=" $2 }
+        /^  Height:/ { print "h=" $2 }')"
+    echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
+}
+
+# work_area: "X Y WIDTH HEIGHT" of the desktop less its panels, as the window manager says.
+work_area() {
+    xprop -root _NET_WORKAREA | sed -n 's/.* = //p' | awk -F', ' '{ print $1, $2, $3, $4 }'
+}
+
+# has_outer WINDOW "X Y WIDTH HEIGHT": waits up to 5 s until the whole window, frame included,
+# lies there (the program places a window again once the window manager has framed it); says
+# where it lies when it does not.
+has_outer() {
+    local now
+    for _ in $(seq 50); do
+        now=$(outer_geometry "$1")
+        [ "$now" = "$2" ] && return 0
+        sleep 0.1
+    done
+    echo "    the whole window lies at $now, not at $2" >&2
+    return 1
+}
+
+# is_centred WINDOW: waits up to 5 s until the whole window is centred on the work area, to a
+# pixel either way.
+is_centred() {
+    local x y w h ax ay aw ah
+    for _ in $(seq 50); do
+        read -r x y w h <<<"$(outer_geometry "$1")"
+        read -r ax ay aw ah <<<"$(work_area)"
+        local dx=$((2 * x + w - 2 * ax - aw)) dy=$((2 * y + h - 2 * ay - ah))
+        [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] && return 0
+        sleep 0.1
+    done
+    echo "    the whole window lies at $x $y $w $h in the work area $ax $ay $aw $ah" >&2
+    return 1
 }
 
 # wait_window NAME-REGEX [seconds]: prints the id of the visible window whose name matches.

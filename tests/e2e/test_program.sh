@@ -43,7 +43,7 @@ check "the unsaved report's caption has no name" \
 screenshot "$SHOTS/report-after-run.png"
 
 click "$report" 16 16  # the save button
-dialog=$(wait_window '^Save As$')
+dialog=$(wait_window '^Сохранить как$')
 check "the save dialog opens" test -n "$dialog"
 xdotool windowfocus --sync "$dialog" >/dev/null 2>&1
 xdotool type --delay 5 "$WORK/ivanov.tst"
