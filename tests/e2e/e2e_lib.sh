@@ -160,6 +160,9 @@ close_until_gone() {
     return 1
 }
 
+# focus WINDOW: makes the window the active one, through the window manager, and waits for it.
+focus() { xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"; }
+
 # click WINDOW X Y: a left click at a point of the window's client area.
 click() {
     xdotool mousemove --window "$1" "$2" "$3" click 1
