@@ -25,7 +25,7 @@
 #include "chart/results_chart.h"
 #include "core/catalogue.h"
 #include "core/results_file.h"
-#include "platform/fake_printer_service.h"
+#include "doubles/fake_printer_service.h"
 #include "platform/posix_file_layer.h"
 #include "ui/ormitan_application.h"
 #include "ui/preview_page.h"
@@ -123,7 +123,6 @@ void CopySheetImage(benchmark::State& state) {
         benchmark::DoNotOptimize(screen.constBits());
     }
 }
-
 
 }  // namespace
 

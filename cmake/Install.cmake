@@ -3,9 +3,7 @@
 # rule, so they stay in the build tree.
 include(GNUInstallDirs)
 
-if(TARGET ormitan)
-    install(TARGETS ormitan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(TARGETS ormitan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(_ormitan_content ${PROJECT_SOURCE_DIR}/content)
 install(FILES ${_ormitan_content}/desktop/ormitan.desktop

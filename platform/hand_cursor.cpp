@@ -2,8 +2,8 @@
 
 #include <QBitmap>
 
-#include "content/cursors/hand.xbm"
-#include "content/cursors/hand_mask.xbm"
+#include "cursors/hand.xbm"
+#include "cursors/hand_mask.xbm"
 
 namespace ormitan::platform {
 namespace {

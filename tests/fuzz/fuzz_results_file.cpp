@@ -11,8 +11,8 @@
 
 #include "core/errors.h"
 #include "core/results_file.h"
+#include "doubles/fake_file_layer.h"
 #include "fuzz_check.h"
-#include "tests/unit/fake_file_layer.h"
 
 namespace {
 

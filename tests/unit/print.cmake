@@ -5,9 +5,9 @@ ormitan_add_test(test_print_geometry
 ormitan_add_test(test_sheet_geometry
     SOURCES test_sheet_geometry.cpp print_test_support.h LIBS ormitan_print_math)
 ormitan_add_test(test_fake_printer_service
-    SOURCES test_fake_printer_service.cpp LIBS ormitan_platform_print_fake)
+    SOURCES test_fake_printer_service.cpp LIBS ormitan_fake_printer_service)
 ormitan_add_test(test_printer_service
     SOURCES test_printer_service.cpp LIBS ormitan_platform_print ormitan_platform_files)
 ormitan_add_test(test_chart_printing
     SOURCES test_chart_printing.cpp chart_fixtures.h print_test_support.h
-    LIBS ormitan_chart_printing ormitan_platform_print_fake)
+    LIBS ormitan_chart_printing ormitan_fake_printer_service)

@@ -7,8 +7,8 @@
 #include "chart/results_chart.h"
 #include "chart_fixtures.h"
 #include "core/errors.h"
+#include "doubles/fake_printer_service.h"
 #include "failure_message.h"
-#include "platform/fake_printer_service.h"
 #include "print_test_support.h"
 
 using namespace ormitan;

@@ -6,8 +6,8 @@
 #include <map>
 
 #include "core/errors.h"
+#include "doubles/fake_printer_service.h"
 #include "failure_message.h"
-#include "platform/fake_printer_service.h"
 
 using namespace ormitan;
 using namespace ormitan::platform;

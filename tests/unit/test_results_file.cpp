@@ -9,10 +9,10 @@
 
 #include "core/errors.h"
 #include "core/results_file.h"
-#include "fake_file_layer.h"
+#include "doubles/fake_file_layer.h"
+#include "doubles/small_tmpfs.h"
+#include "doubles/unix_socket.h"
 #include "platform/posix_file_layer.h"
-#include "small_tmpfs.h"
-#include "unix_socket.h"
 
 using namespace ormitan;
 

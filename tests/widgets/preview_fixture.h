@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "chart/results_chart.h"
-#include "platform/fake_printer_service.h"
+#include "doubles/fake_printer_service.h"
 #include "tests/unit/chart_fixtures.h"
 
 namespace ormitan::test {

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "chart/results_chart.h"
+#include "doubles/fake_printer_service.h"
 #include "fake_services.h"
-#include "platform/fake_printer_service.h"
 #include "platform/posix_file_layer.h"
 #include "ui/UnitAbout.h"
 #include "ui/UnitGifts.h"

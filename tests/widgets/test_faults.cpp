@@ -13,10 +13,10 @@
 
 #include "core/errors.h"
 #include "core/results_state.h"
+#include "doubles/fake_file_layer.h"
+#include "doubles/small_tmpfs.h"
+#include "doubles/unix_socket.h"
 #include "program_fixture.h"
-#include "unit/fake_file_layer.h"
-#include "unit/small_tmpfs.h"
-#include "unit/unix_socket.h"
 
 using namespace ormitan;
 
