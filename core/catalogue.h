@@ -20,16 +20,9 @@ extern const std::array<std::string_view, StatementCount> Statements;
 std::string_view GiftName(int gift);
 std::string_view Statement(int number);
 
-// Statement k scores gift ((k - 1) mod 25) + 1.
-constexpr int GiftOfStatement(int number) {
-    return (number - 1) % GiftCount + 1;
-}
-
 // The four answers, in the order of the answer buttons, and the points each adds.
 enum class Answer : std::uint8_t { VeryTrue = 1, True = 2, SomewhatTrue = 3, NotTrue = 4 };
 inline constexpr std::array<int, 4> AnswerPoints = {3, 2, 1, 0};
-inline constexpr std::array<std::string_view, 4> AnswerCaptions = {"очень верно", "верно",
-                                                                   "немного верно", "не верно"};
 
 constexpr int PointsOf(Answer answer) {
     return AnswerPoints[static_cast<int>(answer) - 1];

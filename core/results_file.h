@@ -10,8 +10,7 @@ namespace ormitan {
 
 // A results file (".tst") is the bare score array: 25 bytes, gift 1 first. Longer files are
 // read by their first 25 bytes; every byte value is taken as it is.
-inline constexpr std::size_t ResultsFileSize = GiftCount;
-
+//
 // Reads the first 25 bytes of a results file. A file shorter than 25 bytes is an error
 // (code 100); the file is closed before any error leaves.
 ScoreArray ReadResultsFile(FileLayer& files, const std::string& path);

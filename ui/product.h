@@ -5,7 +5,6 @@ namespace ormitan::product {
 
 // Names the program in the task bar and captions the error box.
 inline constexpr char ApplicationTitle[] = "Тест 'Ормитан'";
-inline constexpr char ProductName[] = "Тест Ормитан";
 inline constexpr char Version[] = "Версия 1.02";
 inline constexpr char AuthorLine[] = "Автор программы: команда Ормитан";
 inline constexpr char CopyrightLine[] = "© 2026 Команда Ормитан";

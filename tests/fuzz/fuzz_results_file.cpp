@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr std::size_t FileSize = 25;
+
 void Load(const std::vector<std::uint8_t>& content, std::size_t readChunk) {
     const std::string path = "/r/ivanov.2005.tst";
     FakeFileLayer files;
@@ -34,7 +36,7 @@ void Load(const std::vector<std::uint8_t>& content, std::size_t readChunk) {
         FUZZ_CHECK(error.code() == ormitan::io_code::ReadBeyondEnd);
     }
 
-    FUZZ_CHECK(loaded == (content.size() >= ormitan::ResultsFileSize));
+    FUZZ_CHECK(loaded == (content.size() >= FileSize));
     if (loaded) {
         FUZZ_CHECK(std::equal(scores.begin(), scores.end(), content.begin()));
         FUZZ_CHECK(name == "ivanov");
@@ -44,7 +46,7 @@ void Load(const std::vector<std::uint8_t>& content, std::size_t readChunk) {
     }
     FUZZ_CHECK(files.OpenHandles().empty());
     FUZZ_CHECK(files.closes == 1);
-    FUZZ_CHECK(files.bytesRead <= ormitan::ResultsFileSize);
+    FUZZ_CHECK(files.bytesRead <= FileSize);
     FUZZ_CHECK(files.files.size() == 1 && files.files.at(path) == content);
 }
 

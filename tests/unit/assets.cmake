@@ -1,5 +1,2 @@
-# The pictures in content/ and the resource file that lists them.
-ormitan_add_test(test_assets
-    SOURCES test_assets.cpp ${PROJECT_SOURCE_DIR}/content/images.qrc
-    LIBS Qt6::Gui)
-set_target_properties(test_assets PROPERTIES AUTORCC ON)
+# The pictures in content/ and the resources the program compiles in.
+ormitan_add_test(test_assets SOURCES test_assets.cpp LIBS ormitan_ui)

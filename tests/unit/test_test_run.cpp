@@ -1,6 +1,7 @@
 // A test run through the model: what the questionnaire window shows and what it scores.
 #include <QtTest>
 
+#include <array>
 #include <numeric>
 
 #include "core/test_run.h"
@@ -112,20 +113,38 @@ class TestTestRun : public QObject {
         QCOMPARE(r.run.GiftIndex(), 2);
     }
 
+    // Statement k scores gift ((k - 1) mod 25) + 1: gift g has statements g, g + 25, g + 50,
+    // g + 75 and g + 100.
     void giftIndexFollowsTheAssignmentRule() {
         Run r;
-        for (int k = 1; k < 125; ++k) {
-            QCOMPARE(r.run.GiftIndex(), GiftOfStatement(k));
-            // Each statement scores a distinct amount per gift so a wrong gift shows up.
+        std::array<int, 126> giftAt{};
+        std::array<int, 25> statementsPerGift{};
+        for (int k = 1; k <= 125; ++k) {
+            QCOMPARE(r.run.QuestionNumber(), k);
+            giftAt[k] = r.run.GiftIndex();
+            QVERIFY2(giftAt[k] >= 1 && giftAt[k] <= 25, qPrintable(QString::number(k)));
+            ++statementsPerGift[giftAt[k] - 1];
+            // Odd statements score 3, even ones 1, so that a wrong gift shows up in the scores.
             r.run.Choose(k % 2 ? Answer::VeryTrue : Answer::SomewhatTrue);
-            r.run.Confirm();
+            QCOMPARE(r.run.Confirm(),
+                     k < 125 ? TestRun::Outcome::NextStatement : TestRun::Outcome::ShowReport);
         }
-        std::array<int, 25> expected{};
-        for (int k = 1; k < 125; ++k) {
-            expected[GiftOfStatement(k) - 1] += k % 2 ? 3 : 1;
+        QCOMPARE(giftAt[1], 1);
+        QCOMPARE(giftAt[2], 2);
+        QCOMPARE(giftAt[25], 25);
+        QCOMPARE(giftAt[26], 1);
+        QCOMPARE(giftAt[35], 10);
+        QCOMPARE(giftAt[50], 25);
+        QCOMPARE(giftAt[51], 1);
+        QCOMPARE(giftAt[124], 24);
+        QCOMPARE(giftAt[125], 25);
+        for (int count : statementsPerGift) {
+            QCOMPARE(count, 5);
         }
-        for (int g = 0; g < 25; ++g) {
-            QCOMPARE(int(r.scores[g]), expected[g]);
+        // An odd gift has three odd statements (3 + 1 + 3 + 1 + 3), an even gift two (1 + 3 +
+        // 1 + 3 + 1).
+        for (int g = 1; g <= 25; ++g) {
+            QCOMPARE(int(r.scores[g - 1]), g % 2 ? 11 : 9);
         }
     }
 
