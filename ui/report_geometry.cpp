@@ -1,13 +1,15 @@
 #include "report_geometry.h"
 
-#include <cmath>
+#include <cstdint>
+
+#include "core/rounding.h"
 
 namespace ormitan {
 
 QSize ReportWindowSize(QSize screen) {
-    // nearbyint rounds halves to even under the default rounding mode: 1025 wide gives 1004.
-    int height = int(std::nearbyint(screen.height() * 0.88L));
-    int width = int(std::nearbyint(screen.width() * 0.98L));
+    // Exact percentages, halves to the even neighbour: 1025 wide gives 1004, 1075 wide 1054.
+    int height = ClampToInt(RoundRatio(std::int64_t{screen.height()} * 88, 100));
+    int width = ClampToInt(RoundRatio(std::int64_t{screen.width()} * 98, 100));
     if (screen.height() == 480) {
         height = 480;
     }

@@ -267,6 +267,7 @@ class TestQuestionnaire : public QObject {
         QTest::newRow("800x600") << QSize(800, 600) << QSize(784, 528);
         QTest::newRow("640x480") << QSize(640, 480) << QSize(640, 480);
         QTest::newRow("1025 wide, tie to even") << QSize(1025, 768) << QSize(1004, 676);
+        QTest::newRow("1075 wide, tie up to even") << QSize(1075, 768) << QSize(1054, 676);
         QTest::newRow("1920x1080") << QSize(1920, 1080) << QSize(1882, 950);
     }
     void reportSizeFollowsTheScreen() {
