@@ -152,6 +152,18 @@ check "the report is a dialog named with its caption, its tool buttons named" \
 check "the chart is an image whose description lists the gifts and their scores" \
     tree_has '^Результаты теста' "$(row 1 image "'Результаты теста'" "enabled showing" "$description")"
 
+check "the report takes the keyboard" wait_active "$report"
+xdotool key ctrl+p
+check "the print preview is a dialog with a tool bar, a panel and the sheet as an image" \
+    tree_has '^Окно печати$' \
+    "$(row 0 dialog "'Окно печати'" "enabled showing")" \
+    "$(row 1 "tool bar" "'Принтер'" "enabled showing")" \
+    "$(row 1 panel "'Страница'" "enabled showing")" \
+    "$(row 1 image "'Лист'" "enabled showing")"
+check "nothing inside the preview poses as a window" tree_lacks '^Окно печати$' '^ +frame'
+xdotool key Escape
+wait_gone '^Окно печати$'
+
 close_window "$report"
 check "closing the unsaved report asks; the warning is read as an alert with its question" \
     tree_has '^Warning$' \
