@@ -13,11 +13,15 @@ void TestRun::Init() {
     resultsName_.clear();
     nextEnabled_ = false;
     openEnabled_ = true;
+    finished_ = false;
     scores_.fill(0);
     chosen_.reset();
 }
 
 void TestRun::Choose(Answer answer) {
+    if (finished_) {
+        return;
+    }
     chosen_ = answer;
     nextEnabled_ = true;
 }
@@ -26,11 +30,15 @@ TestRun::Outcome TestRun::Confirm() {
     if (!chosen_) {
         return Outcome::NextStatement;  // "Дальше" is disabled: nothing to confirm
     }
+    if (finished_) {
+        return Outcome::ShowReport;  // already scored; the report is still due
+    }
     auto& score = scores_[giftIndex_ - 1];
     score = static_cast<std::uint8_t>(score + PointsOf(*chosen_));
     openEnabled_ = false;
     if (questionNumber_ == StatementCount) {
         // The report is due; the last answer stays checked behind it until Init.
+        finished_ = true;
         return Outcome::ShowReport;
     }
     ++questionNumber_;

@@ -23,12 +23,14 @@ class TestRun {
     void Init();
 
     // The respondent picks an answer; choosing again before confirming replaces the choice.
+    // Once the last statement is confirmed its answer stands: choosing does nothing until Init.
     void Choose(Answer answer);
 
     enum class Outcome { NextStatement, ShowReport };
     // "Дальше": adds the chosen answer's points to the current gift. After the 125th statement
     // the report is due (the caller shows it and calls Init when it closes); otherwise the next
-    // statement is on show with no answer chosen. Does nothing while no answer is chosen.
+    // statement is on show with no answer chosen. Does nothing while no answer is chosen, nor
+    // once the last statement has been confirmed (until Init).
     Outcome Confirm();
 
     int QuestionNumber() const { return questionNumber_; }
@@ -48,6 +50,8 @@ class TestRun {
     std::optional<Answer> chosen_;
     bool nextEnabled_ = false;
     bool openEnabled_ = true;
+    // The last statement is confirmed and the report is due: the run is over until Init.
+    bool finished_ = false;
 };
 
 }  // namespace ormitan

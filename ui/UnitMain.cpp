@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
+#include <QShortcut>
 
 #include "UnitReport.h"
 #include "core/results_file.h"
@@ -47,6 +48,15 @@ TMainForm::TMainForm(Services& services, QWidget* parent)
             Guarded(this, &TMainForm::SpeedButtonHelpClick));
     connect(ui_->SpeedButtonOpen, &QToolButton::clicked, this,
             Guarded(this, &TMainForm::SpeedButtonOpenClick));
+
+    // Keys for those who cannot use a mouse: an answer and Enter per statement, help, open.
+    // The keypad's digits are the same keys to a shortcut.
+    for (const int answer : {1, 2, 3, 4}) {
+        auto* digit = new QShortcut(QKeySequence(Qt::Key_0 + answer), this);
+        connect(digit, &QShortcut::activated, this, [this, answer] { AnswerKey(answer); });
+    }
+    BindKey(*ui_->SpeedButtonHelp, QKeySequence(Qt::Key_F1));
+    BindKey(*ui_->SpeedButtonOpen, QKeySequence(Qt::CTRL | Qt::Key_O));
 
     FormCreate();
     CentreOnWorkArea(*this);
@@ -91,6 +101,14 @@ void TMainForm::ShowRun() {
 void TMainForm::AnswerClick(QAbstractButton* button) {
     run_.Choose(Answer(answers_.id(button)));
     ShowRun();
+}
+
+void TMainForm::AnswerKey(int answer) {
+    // A window shortcut: behind a modal window (the report, the about window, a message) the
+    // questionnaire takes no key, so no digit reaches here then.
+    QAbstractButton* button = answers_.button(answer);
+    button->setFocus(Qt::ShortcutFocusReason);  // a clicked answer takes the focus
+    button->click();
 }
 
 void TMainForm::BitBtnOkClick() {

@@ -53,6 +53,8 @@ class TMainForm : public QWidget {
     void FormCreate();
     void Init();
     void AnswerClick(QAbstractButton* button);
+    // The keys 1 to 4 choose an answer as a click on it does.
+    void AnswerKey(int answer);
     // Shows the report modally; returns when it has closed.
     void ShowReport();
     void ShowRun();

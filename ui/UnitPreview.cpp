@@ -42,6 +42,9 @@ void TChartPreview::FormCreate() {
 
     Page = new TPreviewPage(printers_, this);
     Page->setObjectName("Page");
+    // To a screen reader the sheet is a picture of the page to be printed.
+    Page->setProperty("accessibleRole", "Graphic");
+    Page->setAccessibleName("Лист");
     ui_->ClientLayout->addWidget(Page, 1);
     Page->SetOnChangeMargins(
         [this](QObject* sender, bool disableProportional, const print::Margins& newMargins) {

@@ -33,6 +33,10 @@ TFormReport::TFormReport(Services& services, QWidget* parent)
             Guarded(this, &TFormReport::SpeedButtonPrintClick));
     connect(ui_->SpeedButtonHelp, &QToolButton::clicked, this,
             Guarded(this, &TFormReport::SpeedButtonHelpClick));
+    // The tool buttons take no focus; these keys reach them from the keyboard.
+    BindKey(*ui_->SpeedButtonSave, QKeySequence(Qt::CTRL | Qt::Key_S));
+    BindKey(*ui_->SpeedButtonPrint, QKeySequence(Qt::CTRL | Qt::Key_P));
+    BindKey(*ui_->SpeedButtonHelp, QKeySequence(Qt::Key_F1));
     setModal(true);
     FormCreate();
 }

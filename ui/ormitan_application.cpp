@@ -4,6 +4,7 @@
 #include <QThread>
 #include <QWidget>
 
+#include "accessible_roles.h"
 #include "core/errors.h"
 #include "services.h"
 
@@ -15,6 +16,7 @@ OrmitanApplication::OrmitanApplication(int& argc, char** argv) : QApplication(ar
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
     QFont::insertSubstitution("Arial", "Liberation Sans");
     QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+    InstallAccessibleRoles();
 }
 
 bool OrmitanApplication::notify(QObject* receiver, QEvent* event) {

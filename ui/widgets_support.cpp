@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QPixmap>
+#include <QShortcut>
 #include <QWidget>
 
 namespace ormitan {
@@ -43,6 +44,16 @@ void UncheckAll(const QList<QAbstractButton*>& buttons) {
         if (groupExclusive) {
             group->setExclusive(true);
         }
+    }
+}
+
+void BindKey(QAbstractButton& button, const QKeySequence& key) {
+    // A window shortcut: it fires only while the button's window is the active one, never
+    // through a modal window over it. click() does nothing while the button is disabled.
+    auto* shortcut = new QShortcut(key, button.window());
+    QObject::connect(shortcut, &QShortcut::activated, &button, &QAbstractButton::click);
+    if (!button.toolTip().isEmpty()) {
+        button.setToolTip(button.toolTip() + " (" + key.toString(QKeySequence::PortableText) + ")");
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QKeySequence;
 class QWidget;
 
 namespace ormitan {
@@ -18,5 +19,10 @@ QIcon GlyphIcon(const QString& resource);
 
 // Unchecks every button of an exclusive group (which Qt does not allow while exclusive).
 void UncheckAll(const QList<QAbstractButton*>& buttons);
+
+// Gives a button a key of its window: the key presses the button as a click does, and only while
+// the button is enabled and its window takes input. A tool tip, if the button has one, names the
+// key, as in "Сохранить (Ctrl+S)".
+void BindKey(QAbstractButton& button, const QKeySequence& key);
 
 }  // namespace ormitan

@@ -141,6 +141,17 @@ wait_gone() {
     return 1
 }
 
+# wait_active WINDOW [seconds]: waits until the window manager has made the window the active
+# one, the one that takes the keyboard.
+wait_active() {
+    for _ in $(seq $((${2:-10} * 10))); do
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    echo "    window $1 is not the active one; $(xdotool getactivewindow 2>/dev/null) is" >&2
+    return 1
+}
+
 close_window() { /usr/bin/python3 "$E2E_DIR/close_window.py" "$1" 2>/dev/null; }
 
 # is_shown WINDOW: the window exists and is mapped.

@@ -166,6 +166,25 @@ class TestTestRun : public QObject {
         r.AnswerThrough(124, Answer::True);
         QVERIFY(!r.run.OpenEnabled());
     }
+
+    // After the last confirm the report is due and the answers stand: neither another choice
+    // nor another confirm scores anything until the next run starts.
+    void theLastAnswerStandsUntilTheNextRun() {
+        Run r;
+        QVERIFY(r.AnswerThrough(125, Answer::SomewhatTrue));
+        const ScoreArray scored = r.scores;
+        QCOMPARE(int(scored[24]), 5);  // five statements of gift 25, one point each
+        r.run.Choose(Answer::VeryTrue);
+        QCOMPARE(r.run.Chosen(), std::optional(Answer::SomewhatTrue));
+        QCOMPARE(r.run.Confirm(), TestRun::Outcome::ShowReport);
+        QVERIFY(r.scores == scored);
+        QCOMPARE(r.run.QuestionNumber(), 125);
+        r.run.Init();
+        VerifyReady(r);
+        r.run.Choose(Answer::VeryTrue);  // a new run takes answers again
+        QCOMPARE(r.run.Confirm(), TestRun::Outcome::NextStatement);
+        QCOMPARE(int(r.scores[0]), 3);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTestRun)

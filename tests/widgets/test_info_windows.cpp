@@ -225,6 +225,20 @@ class TestInfoWindows : public QObject {
         QCOMPARE(p.ui().SpeedButtonOpen->accessibleName(), QString("Открыть результаты"));
         QCOMPARE(p.report->Controls().SpeedButtonSave->accessibleName(), QString("Сохранить"));
         QCOMPARE(p.report->Controls().SpeedButtonPrint->accessibleName(), QString("Печать"));
+
+        // Roles a screen reader announces: windows as windows, panels as panels, the chart as
+        // a picture named like the report.
+        const auto role = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->role();
+        };
+        QCOMPARE(role(&p.main), QAccessible::Window);
+        QCOMPARE(role(p.ui().Panel1), QAccessible::Pane);
+        QCOMPARE(role(p.report), QAccessible::Dialog);
+        QCOMPARE(role(p.report->Controls().Panel), QAccessible::ToolBar);
+        QCOMPARE(role(&p.report->Chart1()), QAccessible::Graphic);
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(&p.report->Chart1())->text(QAccessible::Name),
+            QString("Результаты теста"));
     }
 };
 
