@@ -13,6 +13,7 @@ namespace {
 // How often, and how long, a shown window's frame is looked for.
 constexpr int FramePollMs = 20;
 constexpr int FramePolls = 100;
+constexpr int SettlePolls = 15;
 
 QMargins FrameOf(const QWidget& window) {
     const QWindow* handle = window.windowHandle();
@@ -37,6 +38,7 @@ class FramePlacer final : public QObject {
         if (watched == &window_ && event->type() == QEvent::Show && !event->spontaneous()) {
             place_(window_);
             polls_ = 0;
+            framedPolls_ = 0;
             timer_.start();
         } else if (watched == &window_ && event->type() == QEvent::Hide) {
             timer_.stop();
@@ -46,12 +48,16 @@ class FramePlacer final : public QObject {
 
   private:
     void Poll() {
-        // A frame with only a title bar and no side borders counts as a frame too.
-        if (!FrameOf(window_).isNull()) {
-            timer_.stop();
-            window_.removeEventFilter(this);
+        // A frame with only a title bar and no side borders counts as a frame too. The window
+        // manager may still place the window itself just after framing it, so the placement is
+        // repeated for a few more polls before the window is left to the user.
+        if (framedPolls_ > 0 || !FrameOf(window_).isNull()) {
             place_(window_);
-            deleteLater();
+            if (++framedPolls_ >= SettlePolls) {
+                timer_.stop();
+                window_.removeEventFilter(this);
+                deleteLater();
+            }
         } else if (++polls_ >= FramePolls) {
             timer_.stop();  // no window manager: the client is the whole window
         }
@@ -61,6 +67,7 @@ class FramePlacer final : public QObject {
     std::function<void(QWidget&)> place_;
     QTimer timer_;
     int polls_ = 0;
+    int framedPolls_ = 0;
 };
 
 }  // namespace
