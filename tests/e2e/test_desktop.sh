@@ -24,6 +24,7 @@ tree() { /usr/bin/python3 "$E2E_DIR/atspi_tree.py" "$@" 2>/dev/null; }
 # Clicks a point given from the whole window's bottom centre: DX across, DY up from the bottom.
 click_from_bottom_centre() {
     local w h
+    [ -n "$1" ] || return 1  # xwininfo without a window would wait for a click on one
     read -r w h <<<"$(xwininfo -id "$1" | awk '/^  Width:/ { w = $2 } /^  Height:/ { h = $2 }
                                                END { print w, h }')"
     click "$1" $((w / 2 + $2)) $((h - $3))
@@ -161,7 +162,7 @@ for desktop in "" GNOME; do
     APP_PID=$!
     report=$(wait_window "$REPORT_NAME")
     close_window "$report"
-    warning=$(wait_window '^Warning$')
+    warning=$(wait_window '^Warning$' 10)
     check "${desktop:-default}: closing unsaved results warns" test -n "$warning"
     check "${desktop:-default}: the warning is centred, frame included" is_centred "$warning"
     screenshot "$SHOTS/desktop-warning${desktop:+-$desktop}.png"
@@ -169,11 +170,12 @@ for desktop in "" GNOME; do
     check "${desktop:-default}: the right-hand button is No: the report stays" \
         bash -c "sleep 0.5; xdotool search --onlyvisible --name '$REPORT_NAME' >/dev/null"
     close_window "$report"
-    warning=$(wait_window '^Warning$')
+    warning=$(wait_window '^Warning$' 10)
     click_from_bottom_centre "$warning" -50 25  # the left-hand button
     wait_exit "$APP_PID" 5
     check "${desktop:-default}: the left-hand button is Yes: the report closes" \
         test "$EXIT_CODE" = 0
+    [ "$EXIT_CODE" = running ] && kill "$APP_PID" 2>/dev/null && wait "$APP_PID" 2>/dev/null
 done
 
 rm -rf "$WORK"
