@@ -115,9 +115,9 @@ void TMainForm::BitBtnOkClick() {
     if (!run_.NextEnabled()) {
         return;
     }
-    const TestRun::Outcome outcome = run_.Confirm();
+    const QuestionnaireRun::Outcome outcome = run_.Confirm();
     ShowRun();
-    if (outcome == TestRun::Outcome::ShowReport) {
+    if (outcome == QuestionnaireRun::Outcome::ShowReport) {
         ShowReport();
         Init();
     }

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "core/test_run.h"
+#include "core/questionnaire_run.h"
 #include "services.h"
 
 namespace Ui {
@@ -18,7 +18,7 @@ namespace ormitan {
 class TFormReport;
 
 // The questionnaire window: one statement at a time, the four answers, the counter, "Дальше",
-// and the help and open buttons. Its controls show what the test run says.
+// and the help and open buttons. Its controls show what the questionnaire run says.
 class TMainForm : public QWidget {
     Q_OBJECT
   public:
@@ -29,7 +29,7 @@ class TMainForm : public QWidget {
     void SetReportWindow(TFormReport* report) { report_ = report; }
     void SetAboutWindow(QDialog* about) { about_ = about; }
 
-    const TestRun& Run() const { return run_; }
+    const QuestionnaireRun& Run() const { return run_; }
     Ui::TMainForm& Controls() { return *ui_; }
 
     // Results-file operations.
@@ -62,7 +62,7 @@ class TMainForm : public QWidget {
     Services& services_;
     std::unique_ptr<Ui::TMainForm> ui_;
     QButtonGroup answers_;
-    TestRun run_;
+    QuestionnaireRun run_;
     TFormReport* report_ = nullptr;
     QDialog* about_ = nullptr;
 };

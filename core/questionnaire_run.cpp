@@ -1,13 +1,13 @@
-#include "test_run.h"
+#include "questionnaire_run.h"
 
 namespace ormitan {
 
-TestRun::TestRun(ScoreArray& scores, std::string& resultsName)
+QuestionnaireRun::QuestionnaireRun(ScoreArray& scores, std::string& resultsName)
     : scores_(scores), resultsName_(resultsName) {
     Init();
 }
 
-void TestRun::Init() {
+void QuestionnaireRun::Init() {
     giftIndex_ = 1;
     questionNumber_ = 1;
     resultsName_.clear();
@@ -18,7 +18,7 @@ void TestRun::Init() {
     chosen_.reset();
 }
 
-void TestRun::Choose(Answer answer) {
+void QuestionnaireRun::Choose(Answer answer) {
     if (finished_) {
         return;
     }
@@ -26,7 +26,7 @@ void TestRun::Choose(Answer answer) {
     nextEnabled_ = true;
 }
 
-TestRun::Outcome TestRun::Confirm() {
+QuestionnaireRun::Outcome QuestionnaireRun::Confirm() {
     if (!chosen_) {
         return Outcome::NextStatement;  // "Дальше" is disabled: nothing to confirm
     }
@@ -51,7 +51,7 @@ TestRun::Outcome TestRun::Confirm() {
     return Outcome::NextStatement;
 }
 
-std::string TestRun::CounterText() const {
+std::string QuestionnaireRun::CounterText() const {
     return std::to_string(questionNumber_) + " из " + std::to_string(StatementCount);
 }
 

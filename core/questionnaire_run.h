@@ -12,11 +12,11 @@ namespace ormitan {
 
 // One walk through the 125 statements: the state that the questionnaire window shows and the
 // scoring of each confirmed answer. The window binds its controls to what this model says.
-class TestRun {
+class QuestionnaireRun {
   public:
     // The model scores into `scores` and clears `resultsName` when a run starts; the program
     // passes the process-wide Scores and ResultsName.
-    TestRun(ScoreArray& scores, std::string& resultsName);
+    QuestionnaireRun(ScoreArray& scores, std::string& resultsName);
 
     // Starts a run: statement 1, no answer, "Дальше" disabled, open enabled, scores zero,
     // no results name.
