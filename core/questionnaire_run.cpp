@@ -2,19 +2,17 @@
 
 namespace ormitan {
 
-QuestionnaireRun::QuestionnaireRun(ScoreArray& scores, std::string& resultsName)
-    : scores_(scores), resultsName_(resultsName) {
+QuestionnaireRun::QuestionnaireRun(ResultsDocument& results) : results_(results) {
     Init();
 }
 
 void QuestionnaireRun::Init() {
     giftIndex_ = 1;
     questionNumber_ = 1;
-    resultsName_.clear();
     nextEnabled_ = false;
     openEnabled_ = true;
     finished_ = false;
-    scores_.fill(0);
+    results_.Init();
     chosen_.reset();
 }
 
@@ -33,8 +31,7 @@ QuestionnaireRun::Outcome QuestionnaireRun::Confirm() {
     if (finished_) {
         return Outcome::ShowReport;  // already scored; the report is still due
     }
-    auto& score = scores_[giftIndex_ - 1];
-    score = static_cast<std::uint8_t>(score + PointsOf(*chosen_));
+    results_.AddPoints(giftIndex_, PointsOf(*chosen_));
     openEnabled_ = false;
     if (questionNumber_ == StatementCount) {
         // The report is due; the last answer stays checked behind it until Init.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/questionnaire_run.h"
+#include "core/results_document.h"
 #include "services.h"
 
 namespace Ui {
@@ -15,6 +16,7 @@ class TMainForm;
 
 namespace ormitan {
 
+class FileLayer;
 class TFormReport;
 
 // The questionnaire window: one statement at a time, the four answers, the counter, "Дальше",
@@ -22,7 +24,9 @@ class TFormReport;
 class TMainForm : public QWidget {
     Q_OBJECT
   public:
-    explicit TMainForm(Services& services, QWidget* parent = nullptr);
+    // The run scores into `results`; the open button reads results files through `files`.
+    TMainForm(ResultsDocument& results, FileLayer& files, FileDialogs& fileDialogs,
+              QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // The windows this one shows modally; they are created after it at start.
@@ -36,8 +40,6 @@ class TMainForm : public QWidget {
     void OpenFile();
     // Shows the results file named on the command line, then ends the program.
     void OpenParamStr(const std::string& path);
-    // Saves the scores on show; `parent` is the window that asks.
-    void SaveFile(QWidget* parent);
 
   public slots:
     void BitBtnOkClick();
@@ -59,7 +61,9 @@ class TMainForm : public QWidget {
     void ShowReport();
     void ShowRun();
 
-    Services& services_;
+    ResultsDocument& results_;
+    FileLayer& files_;
+    FileDialogs& fileDialogs_;
     std::unique_ptr<Ui::TMainForm> ui_;
     QButtonGroup answers_;
     QuestionnaireRun run_;

@@ -11,9 +11,17 @@ using namespace ormitan;
 namespace {
 
 struct Run {
-    ScoreArray scores{};
-    std::string name = "stale";
-    QuestionnaireRun run{scores, name};
+    ResultsDocument results = Stale();
+    const ScoreArray& scores = results.Scores();
+    const std::string& name = results.ResultsName();
+    QuestionnaireRun run{results};
+
+    // Results left from before: a name and scores that a new run must clear.
+    static ResultsDocument Stale() {
+        ResultsDocument stale;
+        stale.Replace({.Scores = {9, 9, 9}, .ResultsName = "stale"});
+        return stale;
+    }
 
     // Answers statements from the current one up to `last`, each with `answer`; returns whether
     // the report became due at the last confirm.
@@ -83,7 +91,7 @@ class TestQuestionnaireRun : public QObject {
         QVERIFY(r.run.NextEnabled());
         QVERIFY(!r.run.OpenEnabled());
         // The report closes: the run starts over.
-        r.name = "ivanov";
+        r.results.SetResultsName("ivanov");
         r.run.Init();
         VerifyReady(r);
     }
