@@ -37,6 +37,18 @@ void SaveResults(FileLayer& files, const std::string& path, const ScoreArray& sc
     resultsName = ExtractBaseName(path);
 }
 
+void LoadResults(FileLayer& files, const std::string& path, ResultsDocument& results) {
+    Results loaded;
+    LoadResults(files, path, loaded.Scores, loaded.ResultsName);
+    results.Replace(loaded);
+}
+
+void SaveResults(FileLayer& files, const std::string& path, ResultsDocument& results) {
+    std::string name = results.ResultsName();
+    SaveResults(files, path, results.Scores(), name);
+    results.SetResultsName(name);
+}
+
 std::string ExtractBaseName(std::string_view path) {
     const std::size_t separator = path.find_last_of("\\:/");
     const std::string_view name =

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "file_layer.h"
-#include "results_state.h"
+#include "results_document.h"
 
 namespace ormitan {
 
@@ -28,6 +28,11 @@ void LoadResults(FileLayer& files, const std::string& path, ScoreArray& scores,
 // keeps its value.
 void SaveResults(FileLayer& files, const std::string& path, const ScoreArray& scores,
                  std::string& resultsName);
+
+// The same two for the program's results document: opening replaces its scores and name, and
+// saving names it after the file, each only when the file operation has succeeded.
+void LoadResults(FileLayer& files, const std::string& path, ResultsDocument& results);
+void SaveResults(FileLayer& files, const std::string& path, ResultsDocument& results);
 
 // The file name of a path without its folder, cut before its first dot; empty when the name
 // has no dot or begins with one. "\", ":" and "/" all end a folder.

@@ -16,13 +16,16 @@
 
 namespace ormitan {
 
-TMainForm::TMainForm(Services& services, QWidget* parent)
+TMainForm::TMainForm(ResultsDocument& results, FileLayer& files, FileDialogs& fileDialogs,
+                     QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      services_(services),
+      results_(results),
+      files_(files),
+      fileDialogs_(fileDialogs),
       ui_(std::make_unique<Ui::TMainForm>()),
-      run_(Scores, ResultsName) {
+      run_(results) {
     ui_->setupUi(this);
     setFixedSize(size());
 
@@ -115,9 +118,9 @@ void TMainForm::BitBtnOkClick() {
     if (!run_.NextEnabled()) {
         return;
     }
-    const TestRun::Outcome outcome = run_.Confirm();
+    const QuestionnaireRun::Outcome outcome = run_.Confirm();
     ShowRun();
-    if (outcome == TestRun::Outcome::ShowReport) {
+    if (outcome == QuestionnaireRun::Outcome::ShowReport) {
         ShowReport();
         Init();
     }
@@ -136,28 +139,20 @@ void TMainForm::ShowReport() {
 }
 
 void TMainForm::OpenFile() {
-    const auto path = services_.fileDialogs.AskOpenPath(this);
+    const auto path = fileDialogs_.AskOpenPath(this);
     if (!path) {
         return;
     }
-    LoadResults(services_.files, *path, Scores, ResultsName);
+    LoadResults(files_, *path, results_);
     ShowReport();
     Init();
 }
 
 void TMainForm::OpenParamStr(const std::string& path) {
-    LoadResults(services_.files, path, Scores, ResultsName);
+    LoadResults(files_, path, results_);
     ShowReport();
     Init();
     close();
-}
-
-void TMainForm::SaveFile(QWidget* parent) {
-    const auto path = services_.fileDialogs.AskSavePath(parent);
-    if (!path) {
-        return;
-    }
-    SaveResults(services_.files, *path, Scores, ResultsName);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

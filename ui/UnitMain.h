@@ -6,7 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "core/test_run.h"
+#include "core/questionnaire_run.h"
+#include "core/results_document.h"
 #include "services.h"
 
 namespace Ui {
@@ -15,29 +16,30 @@ class TMainForm;
 
 namespace ormitan {
 
+class FileLayer;
 class TFormReport;
 
 // The questionnaire window: one statement at a time, the four answers, the counter, "Дальше",
-// and the help and open buttons. Its controls show what the test run says.
+// and the help and open buttons. Its controls show what the questionnaire run says.
 class TMainForm : public QWidget {
     Q_OBJECT
   public:
-    explicit TMainForm(Services& services, QWidget* parent = nullptr);
+    // The run scores into `results`; the open button reads results files through `files`.
+    TMainForm(ResultsDocument& results, FileLayer& files, FileDialogs& fileDialogs,
+              QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // The windows this one shows modally; they are created after it at start.
     void SetReportWindow(TFormReport* report) { report_ = report; }
     void SetAboutWindow(QDialog* about) { about_ = about; }
 
-    const TestRun& Run() const { return run_; }
+    const QuestionnaireRun& Run() const { return run_; }
     Ui::TMainForm& Controls() { return *ui_; }
 
     // Results-file operations.
     void OpenFile();
     // Shows the results file named on the command line, then ends the program.
     void OpenParamStr(const std::string& path);
-    // Saves the scores on show; `parent` is the window that asks.
-    void SaveFile(QWidget* parent);
 
   public slots:
     void BitBtnOkClick();
@@ -59,10 +61,12 @@ class TMainForm : public QWidget {
     void ShowReport();
     void ShowRun();
 
-    Services& services_;
+    ResultsDocument& results_;
+    FileLayer& files_;
+    FileDialogs& fileDialogs_;
     std::unique_ptr<Ui::TMainForm> ui_;
     QButtonGroup answers_;
-    TestRun run_;
+    QuestionnaireRun run_;
     TFormReport* report_ = nullptr;
     QDialog* about_ = nullptr;
 };

@@ -8,7 +8,8 @@
 
 #include "chart/results_chart.h"
 #include "core/catalogue.h"
-#include "core/results_state.h"
+#include "core/results_document.h"
+#include "core/results_file.h"
 #include "ormitan_application.h"
 #include "product.h"
 #include "report_geometry.h"
@@ -18,10 +19,14 @@
 
 namespace ormitan {
 
-TFormReport::TFormReport(Services& services, QWidget* parent)
+TFormReport::TFormReport(ResultsDocument& results, FileLayer& files, FileDialogs& fileDialogs,
+                         MessageBoxes& messages, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      services_(services),
+      results_(results),
+      files_(files),
+      fileDialogs_(fileDialogs),
+      messages_(messages),
       ui_(std::make_unique<Ui::TFormReport>()) {
     ui_->setupUi(this);
     ui_->SpeedButtonSave->setIcon(GlyphIcon(":/images/glyphs/save.png"));
@@ -39,6 +44,8 @@ TFormReport::TFormReport(Services& services, QWidget* parent)
     BindKey(*ui_->SpeedButtonHelp, QKeySequence(Qt::Key_F1));
     setModal(true);
     FormCreate();
+    UpdateCaption();
+    watchResults_ = results_.Watch([this] { UpdateCaption(); });
 }
 
 TFormReport::~TFormReport() = default;
@@ -77,7 +84,6 @@ void TFormReport::showEvent(QShowEvent* event) {
         return;  // restored from minimised: not a new showing
     }
     FormActivate();
-    UpdateCaption();
     emit Shown();
 }
 
@@ -87,35 +93,36 @@ void TFormReport::FormActivate() {
     auto& series = Chart1().Series1();
     series.Clear();
     for (int gift = 1; gift <= GiftCount; ++gift) {
-        series.Add(Scores[gift - 1], QString::fromUtf8(GiftName(gift)), chart::AutoColor);
+        series.Add(results_.Scores()[gift - 1], QString::fromUtf8(GiftName(gift)),
+                   chart::AutoColor);
     }
 }
 
 void TFormReport::UpdateCaption() {
-    const QString caption = CaptionFor(ResultsName);
+    const QString caption = CaptionFor(results_.ResultsName());
     if (windowTitle() != caption) {
         setWindowTitle(caption);
     }
 }
 
-void TFormReport::paintEvent(QPaintEvent* event) {
-    UpdateCaption();
-    QDialog::paintEvent(event);
-}
-
 void TFormReport::SpeedButtonSaveClick() {
-    if (saveFile_) {
-        saveFile_(this);
-    }
+    SaveFile();
     ui_->LabelWeb->setText(QString(" Посетите наш сайт: ") + product::SiteAddress);
     ui_->LabelWeb->adjustSize();
-    UpdateCaption();
     update();
+}
+
+void TFormReport::SaveFile() {
+    const auto path = fileDialogs_.AskSavePath(this);
+    if (!path) {
+        return;
+    }
+    SaveResults(files_, *path, results_);
 }
 
 void TFormReport::SpeedButtonPrintClick() {
     auto& chart = Chart1();
-    const QString footer = FooterFor(ResultsName);
+    const QString footer = FooterFor(results_.ResultsName());
     chart.hide();
     chart.SetFooterText({footer});
     chart.SetFooterVisible(true);
@@ -141,10 +148,10 @@ void TFormReport::SpeedButtonHelpClick() {
 }
 
 bool TFormReport::FormCloseQuery() {
-    if (!ResultsName.empty()) {
+    if (!results_.ResultsName().empty()) {
         return true;
     }
-    return services_.messages.AskWarningYesNo("Результаты не записанны ! Закрыть окно ?") ==
+    return messages_.AskWarningYesNo("Результаты не записанны ! Закрыть окно ?") ==
            MessageBoxes::Yes;
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "services.h"
 
@@ -11,6 +12,9 @@ class TFormReport;
 }
 
 namespace ormitan {
+
+class FileLayer;
+class ResultsDocument;
 
 namespace chart {
 class ResultsChart;
@@ -21,12 +25,13 @@ class ResultsChart;
 class TFormReport : public QDialog {
     Q_OBJECT
   public:
-    explicit TFormReport(Services& services, QWidget* parent = nullptr);
+    // Shows `results` and saves them through `files`; the caption follows the results' name.
+    TFormReport(ResultsDocument& results, FileLayer& files, FileDialogs& fileDialogs,
+                MessageBoxes& messages, QWidget* parent = nullptr);
     ~TFormReport() override;
 
-    // What the tool buttons call: saving belongs to the questionnaire window, the print
-    // preview and the definitions window come from their own modules.
-    void SetSaveFile(std::function<void(QWidget*)> saveFile) { saveFile_ = std::move(saveFile); }
+    // What the print and help buttons call: the print preview and the definitions window come
+    // from their own modules.
     using ShowPrintPreviewFn = std::function<void(QWidget* owner, chart::ResultsChart& chart)>;
     void SetShowPrintPreview(ShowPrintPreviewFn show) { showPrintPreview_ = std::move(show); }
     void SetGiftsWindow(QDialog* gifts) { gifts_ = gifts; }
@@ -50,7 +55,6 @@ class TFormReport : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -59,10 +63,15 @@ class TFormReport : public QDialog {
     void FormActivate();
     void UpdateCaption();
     bool FormCloseQuery();
+    void SaveFile();
 
-    Services& services_;
+    ResultsDocument& results_;
+    FileLayer& files_;
+    FileDialogs& fileDialogs_;
+    MessageBoxes& messages_;
     std::unique_ptr<Ui::TFormReport> ui_;
-    std::function<void(QWidget*)> saveFile_;
+    // Keeps the caption following the results for as long as the window lives.
+    std::shared_ptr<const void> watchResults_;
     ShowPrintPreviewFn showPrintPreview_;
     QDialog* gifts_ = nullptr;
 };

@@ -9,11 +9,6 @@ class QWidget;
 
 namespace ormitan {
 
-class FileLayer;
-namespace platform {
-class PrinterService;
-}
-
 // The two results-file dialogs. Each remembers the path last chosen in it; a cancelled dialog
 // gives nothing and remembers nothing new. Paths are the file system's bytes.
 class FileDialogs {
@@ -43,15 +38,6 @@ class Shell {
   public:
     virtual ~Shell() = default;
     virtual void Open(const QString& address) = 0;
-};
-
-// What the windows need of the world outside them; tests put fakes in its place.
-struct Services {
-    FileLayer& files;
-    FileDialogs& fileDialogs;
-    MessageBoxes& messages;
-    Shell& shell;
-    platform::PrinterService& printers;
 };
 
 }  // namespace ormitan

@@ -1,14 +1,8 @@
 #include "startup.h"
 
 #include <QIcon>
-#include <QMetaObject>
 #include <QTranslator>
 
-#include "UnitAbout.h"
-#include "UnitGifts.h"
-#include "UnitMain.h"
-#include "UnitPreview.h"
-#include "UnitReport.h"
 #include "desktop_shell.h"
 #include "file_dialogs.h"
 #include "first_paint.h"
@@ -18,6 +12,7 @@
 #include "platform/posix_file_layer.h"
 #include "platform/qt_printer_service.h"
 #include "product.h"
+#include "program.h"
 #include "qt_dialogs.h"
 
 namespace ormitan {
@@ -47,36 +42,14 @@ int RunOrmitan(int argc, char** argv, const StartupHooks& hooks) {
     platform::PosixFileLayer files;
     QtFileDialogs fileDialogs;
     QtMessageBoxes messages;
-    app.SetMessageBoxes(&messages);
     DesktopShell shell;
     platform::QtPrinterService printers(platform::AskPdfFileNameWithDialog, files);
-    Services services{files, fileDialogs, messages, shell, printers};
-
-    // The windows, created once in their fixed order; only the questionnaire is shown.
-    TMainForm mainForm(services);
-    auto* report = new TFormReport(services, &mainForm);
-    mainForm.SetReportWindow(report);
-    report->SetSaveFile([&mainForm](QWidget* parent) { mainForm.SaveFile(parent); });
-    report->SetShowPrintPreview([&printers](QWidget* owner, chart::ResultsChart& chart) {
-        ShowPrintPreview(owner, chart, printers);
-    });
-    auto* about = new TAboutBox(shell, &mainForm);
-    mainForm.SetAboutWindow(about);
-    auto* gifts = new TAboutBoxGifts(&mainForm);
-    report->SetGiftsWindow(gifts);
+    Program program({files, fileDialogs, messages, shell, printers});
 
     if (hooks.afterFirstPaint) {
-        AfterFirstPaint(mainForm, hooks.afterFirstPaint);
+        AfterFirstPaint(program.Main(), hooks.afterFirstPaint);
     }
-    mainForm.show();
-    if (resultsFile) {
-        // Once the questionnaire is on screen, show the file's report; the program ends when
-        // it closes, or goes on as a questionnaire when the file cannot be read.
-        QMetaObject::invokeMethod(
-            &mainForm,
-            [&mainForm, path = *resultsFile] { RunHandler([&] { mainForm.OpenParamStr(path); }); },
-            Qt::QueuedConnection);
-    }
+    program.Start(resultsFile);
     app.exec();
     return 0;
 }

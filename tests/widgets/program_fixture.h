@@ -3,6 +3,8 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "chart/results_chart.h"
 #include "doubles/fake_printer_service.h"
@@ -14,6 +16,7 @@
 #include "ui/UnitPreview.h"
 #include "ui/UnitReport.h"
 #include "ui/ormitan_application.h"
+#include "ui/program.h"
 #include "ui_UnitAbout.h"
 #include "ui_UnitGifts.h"
 #include "ui_UnitMain.h"
@@ -21,35 +24,30 @@
 
 namespace ormitan {
 
-// The windows as the program creates them, with fake dialogs around them. Results files go to
-// the real file system, or through `files` when one is given (a fake layer that fails on
-// purpose).
-struct Program {
+// The program as it is composed, with fake dialogs, messages, shell and printers around it.
+// Results files go to the real file system, or through `files` when one is given (a fake layer
+// that fails on purpose). With `commandLine`, the program starts as if that results file had been
+// named on its command line.
+struct TestProgram {
     platform::PosixFileLayer diskFiles;
     FakeFileDialogs dialogs;
     FakeMessageBoxes messages;
     FakeShell shell;
     platform::FakePrinterService printers = OnePrinter();
-    Services services;
-    TMainForm main{services};
-    TFormReport* report = new TFormReport(services, &main);
-    TAboutBox* about = new TAboutBox(shell, &main);
-    TAboutBoxGifts* gifts = new TAboutBoxGifts(&main);
+    Program program;
+    TMainForm& main = program.Main();
+    TFormReport* report = &program.Report();
+    TAboutBox* about = &program.About();
+    TAboutBoxGifts* gifts = &program.Gifts();
 
-    explicit Program(FileLayer* files = nullptr)
-        : services{files != nullptr ? *files : diskFiles, dialogs, messages, shell, printers} {
-        static_cast<OrmitanApplication*>(qApp)->SetMessageBoxes(&messages);
-        main.SetReportWindow(report);
-        main.SetAboutWindow(about);
-        report->SetGiftsWindow(gifts);
-        report->SetSaveFile([this](QWidget* parent) { main.SaveFile(parent); });
-        report->SetShowPrintPreview([this](QWidget* owner, chart::ResultsChart& chart) {
-            ShowPrintPreview(owner, chart, printers);
-        });
-        main.show();
+    explicit TestProgram(FileLayer* files = nullptr,
+                         const std::optional<std::string>& commandLine = std::nullopt)
+        : program({files != nullptr ? *files : diskFiles, dialogs, messages, shell, printers}) {
+        program.Start(commandLine);
         QVERIFY(QTest::qWaitForWindowExposed(&main));
     }
-    ~Program() { static_cast<OrmitanApplication*>(qApp)->SetMessageBoxes(nullptr); }
+
+    const ResultsDocument& results() { return program.Results(); }
 
     // One printer, the system's default, of 3180 x 2400 pixels at 300 pixels per inch in
     // landscape.

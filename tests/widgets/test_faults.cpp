@@ -12,7 +12,7 @@
 #include <QtTest>
 
 #include "core/errors.h"
-#include "core/results_state.h"
+#include "core/results_document.h"
 #include "doubles/fake_file_layer.h"
 #include "doubles/small_tmpfs.h"
 #include "doubles/unix_socket.h"
@@ -46,7 +46,7 @@ struct FailedSaves {
 
 // Opens the results file at `path` through the open button and, in its report, presses save once
 // for each of `attempts`, calling `beforeEach` first; then closes the report.
-FailedSaves SaveFromOpenedReport(Program& p, const std::string& path,
+FailedSaves SaveFromOpenedReport(TestProgram& p, const std::string& path,
                                  const std::vector<std::string>& attempts,
                                  const std::function<void()>& beforeEach) {
     FailedSaves seen;
@@ -98,7 +98,7 @@ class TestFaults : public QObject {
         FakeFileLayer fake;
         const std::vector<std::uint8_t> old(25, 7);
         fake.files["/r/ivanov.tst"] = old;
-        Program p(&fake);
+        TestProgram p(&fake);
         const FailedSaves seen =
             SaveFromOpenedReport(p, "/r/ivanov.tst", {"/r/ivanov.tst", "/r/petrov.tst"}, [&] {
                 fake.failing = FakeFileLayer::Step::Write;
@@ -123,7 +123,7 @@ class TestFaults : public QObject {
         QVERIFY(WriteBytes(QFile::encodeName(disk.FilePath("ivanov.tst")), old));
         QVERIFY(disk.Fill("filler"));
         const QStringList before = QDir(disk.Path()).entryList(QDir::Files | QDir::Hidden);
-        Program p;
+        TestProgram p;
         const std::string ivanov = QFile::encodeName(disk.FilePath("ivanov.tst")).toStdString();
         const std::string petrov = QFile::encodeName(disk.FilePath("petrov.tst")).toStdString();
         const FailedSaves seen = SaveFromOpenedReport(p, ivanov, {ivanov, petrov}, [] {});
@@ -139,7 +139,7 @@ class TestFaults : public QObject {
     void aFileGoneAfterTheOpenDialogShowsFileNotFound() {
         const QByteArray path = Path("ivanov.tst");
         QVERIFY(WriteBytes(path, QByteArray(25, 1)));
-        Program p;
+        TestProgram p;
         p.dialogs.openAnswers = {path.toStdString()};
         QVERIFY(QFile::remove(QFile::decodeName(path)));  // after the user chose it
         bool reportShown = false;
@@ -153,8 +153,8 @@ class TestFaults : public QObject {
         QVERIFY(p.main.isVisible());
         QCOMPARE(p.Counter(), QString("1 из 125"));
         QVERIFY(p.ui().SpeedButtonOpen->isEnabled());
-        QVERIFY(ResultsName.empty());
-        QCOMPARE(Scores, ScoreArray{});
+        QVERIFY(p.results().ResultsName().empty());
+        QCOMPARE(p.results().Scores(), ScoreArray{});
     }
 
     void commandLinePathsThatNameNoResultsFile_data() {
@@ -174,16 +174,13 @@ class TestFaults : public QObject {
         QFETCH(QString, error);
         QCOMPARE(::mkfifo(Path("pipe.tst").constData(), 0600), 0);
         QVERIFY(MakeSocket(Path("socket.tst").toStdString()));
-        Program p;
-        const std::string full = path.toStdString();
-        // As at start: a queued call, whose error reaches the application's error handler.
-        QMetaObject::invokeMethod(
-            &p.main, [&] { p.main.OpenParamStr(full); }, Qt::QueuedConnection);
+        // Named on the command line, as at start.
+        TestProgram p(nullptr, path.toStdString());
         QTRY_COMPARE(p.messages.errors, QStringList{error});
         QVERIFY(p.main.isVisible());
         QVERIFY(!p.report->isVisible());
         QCOMPARE(p.Counter(), QString("1 из 125"));
-        QVERIFY(ResultsName.empty());
+        QVERIFY(p.results().ResultsName().empty());
     }
 
     // --- Names that are not UTF-8 ---
@@ -194,12 +191,12 @@ class TestFaults : public QObject {
         const QByteArray path =
             QFile::encodeName(dir_.path()) + "/\xff\xfe-" + QByteArray("Иванов.2005.tst");
         QVERIFY(WriteBytes(path, QByteArray(25, 3)));
-        Program p;
+        TestProgram p;
         QString caption;
         QString footer;
         p.WhenReportShown([&] {
             caption = p.report->windowTitle();
-            footer = TFormReport::FooterFor(ResultsName);
+            footer = TFormReport::FooterFor(p.results().ResultsName());
             p.report->close();
         });
         p.main.OpenParamStr(path.toStdString());

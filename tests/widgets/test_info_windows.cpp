@@ -67,7 +67,7 @@ class TestInfoWindows : public QObject {
     }
 
     void helpButtonsOpenTheirWindowsModally() {
-        Program p;
+        TestProgram p;
         bool aboutModal = false;
         WhenShown(p.about, [&] {
             aboutModal = QApplication::activeModalWidget() == p.about;
@@ -96,7 +96,7 @@ class TestInfoWindows : public QObject {
     }
 
     void enterInTheAboutMemoAddsALineAndTabReachesOk() {
-        Program p;
+        TestProgram p;
         int linesAfterEnter = 0;
         bool openAfterEnter = false;
         bool memoFocused = false;
@@ -119,7 +119,7 @@ class TestInfoWindows : public QObject {
     }
 
     void anEditedMemoKeepsItsTextUntilExit() {
-        Program p;
+        TestProgram p;
         WhenShown(p.gifts, [&] {
             QTest::keyClicks(p.gifts->Controls().Memo1, "my note 42");
             p.gifts->accept();
@@ -135,7 +135,7 @@ class TestInfoWindows : public QObject {
     }
 
     void linksOpenTheSiteAndTheMailAddress() {
-        Program p;
+        TestProgram p;
         const auto& ui = p.about->Controls();
         QTest::mouseClick(ui.Label2, Qt::LeftButton);
         QTest::mouseClick(ui.Label3, Qt::LeftButton);
@@ -150,7 +150,7 @@ class TestInfoWindows : public QObject {
     }
 
     void aboutTextHasEightLines() {
-        Program p;
+        TestProgram p;
         const QString text = p.about->Controls().Memo1->toPlainText();
         QCOMPARE(text.split('\n').size(), 8);
         QVERIFY(text.contains("125"));
@@ -161,7 +161,7 @@ class TestInfoWindows : public QObject {
     }
 
     void definitionsFollowTheCatalogue() {
-        Program p;
+        TestProgram p;
         const QStringList paragraphs = Paragraphs(p.gifts->Controls().Memo1->toPlainText());
         QCOMPARE(paragraphs.size(), 27);
         QVERIFY(!paragraphs.first().startsWith("    Дар "));
@@ -188,7 +188,7 @@ class TestInfoWindows : public QObject {
     }
 
     void everyControlHasAnAccessibleName() {
-        Program p;
+        TestProgram p;
         const QList<QWidget*> windows = {&p.main, p.report, p.about, p.gifts};
         for (QWidget* window : windows) {
             for (QWidget* control : window->findChildren<QWidget*>()) {

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/results_state.h"
+#include "core/results_document.h"
 #include "program_fixture.h"
 
 using namespace ormitan;
@@ -39,7 +39,7 @@ class TestKeyboard : public QObject {
     QTemporaryDir dir_;
 
     // The checked answer, 0 for none, -1 for more than one.
-    static int CheckedAnswer(Program& p) {
+    static int CheckedAnswer(TestProgram& p) {
         int checked = 0;
         for (int n = 1; n <= 4; ++n) {
             if (p.AnswerButton(n)->isChecked()) {
@@ -59,7 +59,7 @@ class TestKeyboard : public QObject {
     // Each digit, on the main row or the keypad, does what a click on its answer does; Enter
     // confirms; a whole run taken by keys alone scores what the digits said.
     void digitsChooseAnswersAsAClickDoes() {
-        Program p;
+        TestProgram p;
         Activate(p.main);
         QVERIFY(QApplication::focusWidget() == nullptr);  // at start nothing has the focus
         const struct {
@@ -79,7 +79,7 @@ class TestKeyboard : public QObject {
         }
         Press(Qt::Key_Return);
         QCOMPARE(p.Counter(), QString("2 из 125"));
-        QCOMPARE(int(Scores[0]), 2);  // "верно", the last choice
+        QCOMPARE(int(p.results().Scores()[0]), 2);  // "верно", the last choice
         QCOMPARE(CheckedAnswer(p), 0);
         QVERIFY(!p.ui().BitBtnOk->isEnabled());
         Press(Qt::Key_Return);  // nothing chosen: Enter does nothing
@@ -111,7 +111,7 @@ class TestKeyboard : public QObject {
     // Digits reach nothing behind a modal window, whichever window the desktop has made
     // active, and never change the answer of a statement already confirmed.
     void digitsNeverChangeAConfirmedAnswerNorReachBehindAModalWindow() {
-        Program p;
+        TestProgram p;
         Activate(p.main);
         Press(Qt::Key_4);
         Press(Qt::Key_Return);  // statement 1: "не верно", no points for gift 1
@@ -138,8 +138,8 @@ class TestKeyboard : public QObject {
         // Statement 1's answer stands; a digit answers statement 2, of gift 2.
         Press(Qt::Key_1);
         Press(Qt::Key_Return);
-        QCOMPARE(int(Scores[0]), 0);
-        QCOMPARE(int(Scores[1]), 3);
+        QCOMPARE(int(p.results().Scores()[0]), 0);
+        QCOMPARE(int(p.results().Scores()[1]), 3);
 
         // Behind the report the last answer stays as confirmed, and so do the scores.
         int checkedBehind = 0;
@@ -148,7 +148,7 @@ class TestKeyboard : public QObject {
         p.messages.warningAnswers = {MessageBoxes::Yes};
         p.WhenReportShown([&] {
             reportModal = QApplication::activeModalWidget() == p.report;
-            const ScoreArray before = Scores;
+            const ScoreArray before = p.results().Scores();
             for (const Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_4}) {
                 Press(key);
                 QTest::keyClick(&p.main, key);
@@ -158,8 +158,8 @@ class TestKeyboard : public QObject {
                 QTest::keyClick(&p.main, key);
             }
             checkedBehind = CheckedAnswer(p);
-            scoresBehind = Scores;
-            QVERIFY(Scores == before);
+            scoresBehind = p.results().Scores();
+            QVERIFY(p.results().Scores() == before);
             p.report->close();
         });
         for (int k = 3; k <= 125; ++k) {
@@ -176,7 +176,7 @@ class TestKeyboard : public QObject {
     // Ctrl+O opens while the open button is enabled; on the report Ctrl+S saves, F1 shows the
     // definitions and Ctrl+P the print preview; each tool tip names its key.
     void keysPressTheImageButtons() {
-        Program p;
+        TestProgram p;
         const QString sample = qEnvironmentVariable("ORMITAN_SOURCE_DIR") + "/content/sample.tst";
         const QString saved = dir_.filePath("saved.tst");
         p.dialogs.openAnswers = {QFile::encodeName(sample).toStdString()};

@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include "chart/sheet_geometry.h"
-#include "core/results_state.h"
 #include "preview_fixture.h"
 #include "program_fixture.h"
 #include "tests/unit/print_test_support.h"
@@ -106,10 +105,7 @@ class TestPrintPreview : public QObject {
     QTemporaryDir dir_;
 
   private slots:
-    void cleanup() {
-        ResultsName.clear();
-        QVERIFY(QApplication::overrideCursor() == nullptr);
-    }
+    void cleanup() { QVERIFY(QApplication::overrideCursor() == nullptr); }
 
     void openingSelectsLandscapeAndProportionalMargins() {
         PreviewRun run;
@@ -632,7 +628,7 @@ class TestPrintPreview : public QObject {
     void theReportsPrintButton() {
         QFETCH(bool, saved);
         QFETCH(QString, footer);
-        Program p;
+        TestProgram p;
         p.messages.warningAnswers = {MessageBoxes::Yes};
         chart::ResultsChart& chart = p.report->Chart1();
         QStringList footerDuring;

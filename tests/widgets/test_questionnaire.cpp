@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "chart/results_chart.h"
-#include "core/results_state.h"
+#include "core/results_document.h"
 #include "program_fixture.h"
 #include "ui/report_geometry.h"
 
@@ -44,7 +44,7 @@ class TestQuestionnaire : public QObject {
     }
 
     void startsAtStatementOne() {
-        Program p;
+        TestProgram p;
         QCOMPARE(p.main.windowTitle(), QString(" Тест Ормитан"));
         QCOMPARE(p.main.size(), QSize(424, 271));
         QCOMPARE(p.Counter(), QString("1 из 125"));
@@ -64,7 +64,7 @@ class TestQuestionnaire : public QObject {
         QVERIFY(!p.AnswerButton(3)->isChecked());
         QTest::mouseClick(p.ui().BitBtnOk, Qt::LeftButton);
         QCOMPARE(p.Counter(), QString("2 из 125"));
-        QCOMPARE(int(Scores[0]), 3);
+        QCOMPARE(int(p.results().Scores()[0]), 3);
         QVERIFY(!p.ui().BitBtnOk->isEnabled());
         QVERIFY(!p.ui().SpeedButtonOpen->isEnabled());
         for (int n = 1; n <= 4; ++n) {
@@ -75,7 +75,7 @@ class TestQuestionnaire : public QObject {
     }
 
     void arrowKeysMoveBetweenAnswers() {
-        Program p;
+        TestProgram p;
         QTest::mouseClick(p.AnswerButton(2), Qt::LeftButton);
         QVERIFY(p.AnswerButton(2)->hasFocus());
         QTest::keyClick(p.AnswerButton(2), Qt::Key_Down);
@@ -98,7 +98,7 @@ class TestQuestionnaire : public QObject {
     }
 
     void aWholeRunShowsItsScoresInTheReport() {
-        Program p;
+        TestProgram p;
         std::array<int, 25> expected{};
         for (int k = 1; k <= 125; ++k) {
             expected[(k - 1) % 25] += AnswerPoints[AnswerPattern(k) - 1];
@@ -127,11 +127,11 @@ class TestQuestionnaire : public QObject {
         QCOMPARE(p.Counter(), QString("1 из 125"));
         QVERIFY(p.ui().SpeedButtonOpen->isEnabled());
         QVERIFY(!p.ui().BitBtnOk->isEnabled());
-        QCOMPARE(Scores, ScoreArray{});
+        QCOMPARE(p.results().Scores(), ScoreArray{});
     }
 
     void noKeepsAnUnsavedReportAndYesClosesIt() {
-        Program p;
+        TestProgram p;
         p.messages.warningAnswers = {MessageBoxes::No, MessageBoxes::Closed, MessageBoxes::Yes};
         bool visibleAfterNo = false;
         bool visibleAfterClosedBox = false;
@@ -152,7 +152,7 @@ class TestQuestionnaire : public QObject {
     }
 
     void aSavedReportClosesWithoutAsking() {
-        Program p;
+        TestProgram p;
         const QString path = dir_.filePath("ivanov.tst");
         p.dialogs.saveAnswers = {QFile::encodeName(path).toStdString()};
         QString caption;
@@ -174,7 +174,7 @@ class TestQuestionnaire : public QObject {
     }
 
     void aCancelledSaveStillShowsTheSiteAndStillWarns() {
-        Program p;
+        TestProgram p;
         p.dialogs.saveAnswers = {std::nullopt};
         p.messages.warningAnswers = {MessageBoxes::Yes};
         QString web;
@@ -191,7 +191,7 @@ class TestQuestionnaire : public QObject {
     }
 
     void openingAFileShowsItsReport() {
-        Program p;
+        TestProgram p;
         p.dialogs.openAnswers = {
             QFile::encodeName(WriteResults(dir_, "petrov.2005.tst", 30)).toStdString()};
         std::vector<double> shown;
@@ -207,8 +207,8 @@ class TestQuestionnaire : public QObject {
         QCOMPARE(shown[0], 0.0);
         QCOMPARE(shown[24], 24.0);
         QVERIFY(p.messages.warnings.isEmpty());
-        QVERIFY(ResultsName.empty());
-        QCOMPARE(Scores, ScoreArray{});
+        QVERIFY(p.results().ResultsName().empty());
+        QCOMPARE(p.results().Scores(), ScoreArray{});
         // A cancelled open dialog changes nothing.
         QTest::mouseClick(p.ui().SpeedButtonOpen, Qt::LeftButton);
         QCOMPARE(p.dialogs.openCalls, 2);
@@ -232,21 +232,18 @@ class TestQuestionnaire : public QObject {
         QFETCH(QString, error);
         WriteResults(dir_, "short.tst", 24);
         QDir(dir_.path()).mkdir("folder.tst");
-        Program p;
-        const std::string full = QFile::encodeName(dir_.filePath(path)).toStdString();
-        // As at start: a queued call, whose error reaches the application's error handler.
-        QMetaObject::invokeMethod(
-            &p.main, [&] { p.main.OpenParamStr(full); }, Qt::QueuedConnection);
+        // Named on the command line, as at start.
+        TestProgram p(nullptr, QFile::encodeName(dir_.filePath(path)).toStdString());
         QTRY_COMPARE(p.messages.errors, QStringList{error});
         QVERIFY(p.main.isVisible());
         QVERIFY(!p.report->isVisible());
         QCOMPARE(p.Counter(), QString("1 из 125"));
         QVERIFY(p.ui().SpeedButtonOpen->isEnabled());
-        QVERIFY(ResultsName.empty());
+        QVERIFY(p.results().ResultsName().empty());
     }
 
     void aFileNameWithoutADotOpensUnsaved() {
-        Program p;
+        TestProgram p;
         const std::string path = QFile::encodeName(WriteResults(dir_, "nodot", 25)).toStdString();
         QString caption;
         p.messages.warningAnswers = {MessageBoxes::Yes};

@@ -73,7 +73,7 @@ class TestSoak : public QObject {
         const std::string opened = QFile::encodeName(dir.filePath("ivanov.tst")).toStdString();
         const std::string saved = QFile::encodeName(dir.filePath("petrov.tst")).toStdString();
 
-        Program p;
+        TestProgram p;
         QImage first;
         QImage picture;
         qint64 residentAfterWarmUp = 0;
@@ -122,7 +122,7 @@ class TestSoak : public QObject {
         const std::string sample =
             QFile::encodeName(qEnvironmentVariable("ORMITAN_SOURCE_DIR") + "/content/sample.tst")
                 .toStdString();
-        Program p;
+        TestProgram p;
         p.dialogs.openAnswers = {sample};
         QImage before;
         QImage after;

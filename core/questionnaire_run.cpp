@@ -1,24 +1,22 @@
-#include "test_run.h"
+#include "questionnaire_run.h"
 
 namespace ormitan {
 
-TestRun::TestRun(ScoreArray& scores, std::string& resultsName)
-    : scores_(scores), resultsName_(resultsName) {
+QuestionnaireRun::QuestionnaireRun(ResultsDocument& results) : results_(results) {
     Init();
 }
 
-void TestRun::Init() {
+void QuestionnaireRun::Init() {
     giftIndex_ = 1;
     questionNumber_ = 1;
-    resultsName_.clear();
     nextEnabled_ = false;
     openEnabled_ = true;
     finished_ = false;
-    scores_.fill(0);
+    results_.Init();
     chosen_.reset();
 }
 
-void TestRun::Choose(Answer answer) {
+void QuestionnaireRun::Choose(Answer answer) {
     if (finished_) {
         return;
     }
@@ -26,15 +24,14 @@ void TestRun::Choose(Answer answer) {
     nextEnabled_ = true;
 }
 
-TestRun::Outcome TestRun::Confirm() {
+QuestionnaireRun::Outcome QuestionnaireRun::Confirm() {
     if (!chosen_) {
         return Outcome::NextStatement;  // "Дальше" is disabled: nothing to confirm
     }
     if (finished_) {
         return Outcome::ShowReport;  // already scored; the report is still due
     }
-    auto& score = scores_[giftIndex_ - 1];
-    score = static_cast<std::uint8_t>(score + PointsOf(*chosen_));
+    results_.AddPoints(giftIndex_, PointsOf(*chosen_));
     openEnabled_ = false;
     if (questionNumber_ == StatementCount) {
         // The report is due; the last answer stays checked behind it until Init.
@@ -51,7 +48,7 @@ TestRun::Outcome TestRun::Confirm() {
     return Outcome::NextStatement;
 }
 
-std::string TestRun::CounterText() const {
+std::string QuestionnaireRun::CounterText() const {
     return std::to_string(questionNumber_) + " из " + std::to_string(StatementCount);
 }
 

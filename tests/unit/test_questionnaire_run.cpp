@@ -1,33 +1,41 @@
-// A test run through the model: what the questionnaire window shows and what it scores.
+// A questionnaire run through the model: what the questionnaire window shows and what it scores.
 #include <QtTest>
 
 #include <array>
 #include <numeric>
 
-#include "core/test_run.h"
+#include "core/questionnaire_run.h"
 
 using namespace ormitan;
 
 namespace {
 
 struct Run {
-    ScoreArray scores{};
-    std::string name = "stale";
-    TestRun run{scores, name};
+    ResultsDocument results = Stale();
+    const ScoreArray& scores = results.Scores();
+    const std::string& name = results.ResultsName();
+    QuestionnaireRun run{results};
+
+    // Results left from before: a name and scores that a new run must clear.
+    static ResultsDocument Stale() {
+        ResultsDocument stale;
+        stale.Replace({.Scores = {9, 9, 9}, .ResultsName = "stale"});
+        return stale;
+    }
 
     // Answers statements from the current one up to `last`, each with `answer`; returns whether
     // the report became due at the last confirm.
     bool AnswerThrough(int last, Answer answer) {
-        TestRun::Outcome outcome = TestRun::Outcome::NextStatement;
+        QuestionnaireRun::Outcome outcome = QuestionnaireRun::Outcome::NextStatement;
         while (run.QuestionNumber() <= last) {
             const int before = run.QuestionNumber();
             run.Choose(answer);
             outcome = run.Confirm();
-            if (outcome == TestRun::Outcome::ShowReport || before == last) {
+            if (outcome == QuestionnaireRun::Outcome::ShowReport || before == last) {
                 break;
             }
         }
-        return outcome == TestRun::Outcome::ShowReport;
+        return outcome == QuestionnaireRun::Outcome::ShowReport;
     }
 };
 
@@ -47,7 +55,7 @@ void VerifyReady(const Run& r) {
 
 }  // namespace
 
-class TestTestRun : public QObject {
+class TestQuestionnaireRun : public QObject {
     Q_OBJECT
   private slots:
     void startsReady() {
@@ -69,11 +77,11 @@ class TestTestRun : public QObject {
         Run r;
         for (int k = 1; k < 125; ++k) {
             r.run.Choose(Answer(answer));
-            QCOMPARE(r.run.Confirm(), TestRun::Outcome::NextStatement);
+            QCOMPARE(r.run.Confirm(), QuestionnaireRun::Outcome::NextStatement);
         }
         QCOMPARE(QString::fromStdString(r.run.CounterText()), QString("125 из 125"));
         r.run.Choose(Answer(answer));
-        QCOMPARE(r.run.Confirm(), TestRun::Outcome::ShowReport);
+        QCOMPARE(r.run.Confirm(), QuestionnaireRun::Outcome::ShowReport);
         for (auto s : r.scores) {
             QCOMPARE(int(s), expected);
         }
@@ -83,7 +91,7 @@ class TestTestRun : public QObject {
         QVERIFY(r.run.NextEnabled());
         QVERIFY(!r.run.OpenEnabled());
         // The report closes: the run starts over.
-        r.name = "ivanov";
+        r.results.SetResultsName("ivanov");
         r.run.Init();
         VerifyReady(r);
     }
@@ -126,8 +134,8 @@ class TestTestRun : public QObject {
             ++statementsPerGift[giftAt[k] - 1];
             // Odd statements score 3, even ones 1, so that a wrong gift shows up in the scores.
             r.run.Choose(k % 2 ? Answer::VeryTrue : Answer::SomewhatTrue);
-            QCOMPARE(r.run.Confirm(),
-                     k < 125 ? TestRun::Outcome::NextStatement : TestRun::Outcome::ShowReport);
+            QCOMPARE(r.run.Confirm(), k < 125 ? QuestionnaireRun::Outcome::NextStatement
+                                              : QuestionnaireRun::Outcome::ShowReport);
         }
         QCOMPARE(giftAt[1], 1);
         QCOMPARE(giftAt[2], 2);
@@ -152,7 +160,7 @@ class TestTestRun : public QObject {
         Run r;
         QVERIFY(!r.run.NextEnabled());
         // Confirming without an answer does nothing at all.
-        QCOMPARE(r.run.Confirm(), TestRun::Outcome::NextStatement);
+        QCOMPARE(r.run.Confirm(), QuestionnaireRun::Outcome::NextStatement);
         QCOMPARE(r.run.QuestionNumber(), 1);
         QVERIFY(r.run.OpenEnabled());
         r.run.Choose(Answer::True);
@@ -176,16 +184,16 @@ class TestTestRun : public QObject {
         QCOMPARE(int(scored[24]), 5);  // five statements of gift 25, one point each
         r.run.Choose(Answer::VeryTrue);
         QCOMPARE(r.run.Chosen(), std::optional(Answer::SomewhatTrue));
-        QCOMPARE(r.run.Confirm(), TestRun::Outcome::ShowReport);
+        QCOMPARE(r.run.Confirm(), QuestionnaireRun::Outcome::ShowReport);
         QVERIFY(r.scores == scored);
         QCOMPARE(r.run.QuestionNumber(), 125);
         r.run.Init();
         VerifyReady(r);
         r.run.Choose(Answer::VeryTrue);  // a new run takes answers again
-        QCOMPARE(r.run.Confirm(), TestRun::Outcome::NextStatement);
+        QCOMPARE(r.run.Confirm(), QuestionnaireRun::Outcome::NextStatement);
         QCOMPARE(int(r.scores[0]), 3);
     }
 };
 
-QTEST_GUILESS_MAIN(TestTestRun)
-#include "test_test_run.moc"
+QTEST_GUILESS_MAIN(TestQuestionnaireRun)
+#include "test_questionnaire_run.moc"

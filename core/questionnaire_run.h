@@ -6,17 +6,16 @@
 #include <string_view>
 
 #include "catalogue.h"
-#include "results_state.h"
+#include "results_document.h"
 
 namespace ormitan {
 
 // One walk through the 125 statements: the state that the questionnaire window shows and the
 // scoring of each confirmed answer. The window binds its controls to what this model says.
-class TestRun {
+class QuestionnaireRun {
   public:
-    // The model scores into `scores` and clears `resultsName` when a run starts; the program
-    // passes the process-wide Scores and ResultsName.
-    TestRun(ScoreArray& scores, std::string& resultsName);
+    // The model scores into `results` and empties it when a run starts.
+    explicit QuestionnaireRun(ResultsDocument& results);
 
     // Starts a run: statement 1, no answer, "Дальше" disabled, open enabled, scores zero,
     // no results name.
@@ -42,8 +41,7 @@ class TestRun {
     bool OpenEnabled() const { return openEnabled_; }
 
   private:
-    ScoreArray& scores_;
-    std::string& resultsName_;
+    ResultsDocument& results_;
     std::uint8_t questionNumber_ = 1;
     // Kept as a running index that wraps from 25 to 1, never computed by division.
     std::uint8_t giftIndex_ = 1;

@@ -1,8 +1,0 @@
-#include "results_state.h"
-
-namespace ormitan {
-
-ScoreArray Scores{};
-std::string ResultsName;
-
-}  // namespace ormitan

@@ -1,0 +1,148 @@
+// The program as its one composition root builds it: every link between the windows and to the
+// services does what the user sees it do.
+#include <QtTest>
+
+#include "core/results_document.h"
+#include "program_fixture.h"
+#include "ui/UnitPreview.h"
+
+using namespace ormitan;
+
+namespace {
+
+QString SamplePath() {
+    return qEnvironmentVariable("ORMITAN_SOURCE_DIR") + "/content/sample.tst";
+}
+
+QByteArray SampleBytes() {
+    QFile file(SamplePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The class of the modal window that `trigger` opens on top of `below`, closed again at once;
+// empty when none opens.
+QString ModalOpenedBy(QWidget* below, const std::function<void()>& trigger) {
+    QString opened;
+    QTimer::singleShot(0, [below, &opened] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal != below) {
+            opened = modal->metaObject()->className();
+            modal->close();
+        }
+    });
+    trigger();
+    QTest::qWait(0);
+    return opened;
+}
+
+}  // namespace
+
+class TestProgramLinks : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+  private slots:
+    void cleanup() {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            window->close();
+        }
+    }
+
+    void theQuestionnairesHelpButtonShowsTheAboutWindow() {
+        TestProgram p;
+        QCOMPARE(ModalOpenedBy(&p.main, [&] { p.ui().SpeedButtonHelp->click(); }),
+                 QString("ormitan::TAboutBox"));
+    }
+
+    void theReportsHelpButtonShowsTheDefinitions() {
+        TestProgram p;
+        p.dialogs.openAnswers = {QFile::encodeName(SamplePath()).toStdString()};
+        QString opened;
+        p.WhenReportShown([&] {
+            opened =
+                ModalOpenedBy(p.report, [&] { p.report->Controls().SpeedButtonHelp->click(); });
+            p.report->close();
+        });
+        p.ui().SpeedButtonOpen->click();
+        QCOMPARE(opened, QString("ormitan::TAboutBoxGifts"));
+    }
+
+    void theReportsPrintButtonShowsThePreview() {
+        TestProgram p;
+        p.dialogs.openAnswers = {QFile::encodeName(SamplePath()).toStdString()};
+        QString opened;
+        p.WhenReportShown([&] {
+            opened =
+                ModalOpenedBy(p.report, [&] { p.report->Controls().SpeedButtonPrint->click(); });
+            p.report->close();
+        });
+        p.ui().SpeedButtonOpen->click();
+        QCOMPARE(opened, QString("ormitan::TChartPreview"));
+    }
+
+    void theReportsSaveButtonWritesTheScoresAndNamesTheReport() {
+        TestProgram p;
+        const QString target = dir_.filePath("petrov.tst");
+        p.dialogs.openAnswers = {QFile::encodeName(SamplePath()).toStdString()};
+        p.dialogs.saveAnswers = {QFile::encodeName(target).toStdString()};
+        QString caption;
+        p.WhenReportShown([&] {
+            p.report->Controls().SpeedButtonSave->click();
+            caption = p.report->windowTitle();
+            p.report->close();
+        });
+        p.ui().SpeedButtonOpen->click();
+        QCOMPARE(p.dialogs.saveCalls, 1);
+        QFile saved(target);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), SampleBytes());
+        QCOMPARE(caption, QString("Результаты теста - petrov"));
+    }
+
+    // The caption follows the results' name as it changes, shown or not.
+    void theReportsCaptionFollowsTheResults() {
+        TestProgram p;
+        QCOMPARE(p.report->windowTitle(), QString("Результаты теста   "));
+        p.program.Results().SetResultsName("sidorov");
+        QCOMPARE(p.report->windowTitle(), QString("Результаты теста - sidorov"));
+        p.program.Results().Init();
+        QCOMPARE(p.report->windowTitle(), QString("Результаты теста   "));
+    }
+
+    // An error leaving a handler reaches the message boxes the program was given.
+    void errorsReachTheProgramsMessageBoxes() {
+        TestProgram p;
+        p.dialogs.openAnswers = {QFile::encodeName(dir_.filePath("missing.tst")).toStdString()};
+        p.ui().SpeedButtonOpen->click();
+        QCOMPARE(p.messages.errors, QStringList{"File not found."});
+    }
+
+    // A results file on the command line: its report once the questionnaire is on screen, and
+    // the end of the program when the report closes.
+    void theCommandLineFileIsShownAndEndsTheProgram() {
+        platform::PosixFileLayer files;
+        FakeFileDialogs dialogs;
+        FakeMessageBoxes messages;
+        FakeShell shell;
+        platform::FakePrinterService printers = TestProgram::OnePrinter();
+        Program program({files, dialogs, messages, shell, printers});
+        QString caption;
+        bool questionnaireShown = false;
+        QObject::connect(&program.Report(), &TFormReport::Shown, &program.Report(), [&] {
+            questionnaireShown = program.Main().isVisible();
+            caption = program.Report().windowTitle();
+            QMetaObject::invokeMethod(
+                &program.Report(), [&] { program.Report().close(); }, Qt::QueuedConnection);
+        });
+        program.Start(QFile::encodeName(SamplePath()).toStdString());
+        QVERIFY(program.Main().isVisible());
+        QTRY_COMPARE(caption, QString("Результаты теста - sample"));
+        QVERIFY(questionnaireShown);
+        QTRY_VERIFY(!program.Main().isVisible());
+        QVERIFY(messages.errors.isEmpty());
+    }
+};
+
+ORMITAN_WIDGET_TEST_MAIN(TestProgramLinks)
+#include "test_program.moc"
