@@ -179,7 +179,9 @@ class TestPreviewPage : public QObject {
         s.view.resize(600, 415);
         s.Shown();
         QCOMPARE(s.view.RecordingCount(), recorded + 2);
-        QCOMPARE(s.view.PaperRect(), (print::PaperRect({600, 415}, {3180, 2400})));
+        // A landscape sheet takes the width less 5 % at each side: 540 wide from 30;
+        // 540 × 2400 / 3180 = 407.5 rounds to 408 high, centred: (415 − 408) / 2 = 3 from the top.
+        QCOMPARE(s.view.PaperRect(), (print::Rect{30, 3, 570, 411}));
     }
 
     // Without a page size the view is empty, and the mouse does nothing there.
