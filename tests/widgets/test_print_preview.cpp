@@ -88,6 +88,41 @@ constexpr print::Margins LaserPortrait{15, 36, 15, 36};
 // 0.6 × 2480 × 616 / 996 = 920.3 of 3508 leaves 73.8 %, halved: 37.
 constexpr print::Margins OfficePortrait{15, 37, 15, 37};
 
+// The sheet has the page's proportions, to a pixel, and lies inside the view.
+bool ShowsPage(const TPreviewPage& sheet, QSize page) {
+    const print::Rect paper = sheet.PaperRect();
+    const std::int64_t across = std::int64_t{paper.Width()} * page.height();
+    const std::int64_t down = std::int64_t{paper.Height()} * page.width();
+    return std::abs(across - down) <= std::max(page.width(), page.height()) && paper.left >= 0 &&
+           paper.top >= 0 && paper.right <= sheet.width() && paper.bottom <= sheet.height();
+}
+
+// The chart stands on the sheet the given whole percentages of the sheet's sides away from
+// its edges, to a pixel.
+bool Frames(const TPreviewPage& sheet, const print::Margins& margins) {
+    const print::Rect paper = sheet.PaperRect();
+    const print::Rect chart = sheet.ChartRect();
+    const auto near = [](int pixels, int percent, int side) {
+        return std::abs(pixels - percent * side / 100.0) <= 0.5;
+    };
+    return near(chart.left - paper.left, margins.left, paper.Width()) &&
+           near(chart.top - paper.top, margins.top, paper.Height()) &&
+           near(paper.right - chart.right, margins.right, paper.Width()) &&
+           near(paper.bottom - chart.bottom, margins.bottom, paper.Height());
+}
+
+// The margins a dragged chart rectangle stands for: its distance from each edge of the sheet
+// in whole percent of that side, to half a percent.
+bool StandsFor(const print::Rect& chart, const print::Rect& paper, const print::Margins& margins) {
+    const auto near = [](int percent, int pixels, int side) {
+        return std::abs(percent - 100.0 * pixels / side) <= 0.5;
+    };
+    return near(margins.left, chart.left - paper.left, paper.Width()) &&
+           near(margins.top, chart.top - paper.top, paper.Height()) &&
+           near(margins.right, paper.right - chart.right, paper.Width()) &&
+           near(margins.bottom, paper.bottom - chart.bottom, paper.Height());
+}
+
 // A point halfway down the chart's left line, and so on.
 QPoint OnLeftLine(const TPreviewPage& page) {
     return {page.ChartRect().left, (page.ChartRect().top + page.ChartRect().bottom) / 2};
@@ -222,8 +257,7 @@ class TestPrintPreview : public QObject {
             QCOMPARE(run.paper.chart.PrintSettings().PrintProportional, !taken);
             if (taken) {
                 QVERIFY(preview.Sheet().RecordingCount() > recorded);
-                QCOMPARE(preview.Sheet().ChartRect(),
-                         print::ChartRect(preview.Sheet().PaperRect(), margins));
+                QVERIFY(Frames(preview.Sheet(), margins));
             }
         });
     }
@@ -349,9 +383,7 @@ class TestPrintPreview : public QObject {
             QVERIFY(ui.Portrait->isChecked());
             QCOMPARE(run.printers.printers[1].orientation, platform::Portrait);
             QCOMPARE(Shown(ui), OfficePortrait);
-            QCOMPARE(preview.Sheet().PaperRect(),
-                     print::PaperRect({preview.Sheet().width(), preview.Sheet().height()},
-                                      {2480, 3508}));
+            QVERIFY(ShowsPage(preview.Sheet(), {2480, 3508}));
             QVERIFY(!ui.BReset->isEnabled());
         });
     }
@@ -384,10 +416,7 @@ class TestPrintPreview : public QObject {
             QCOMPARE(ui.Printers->currentIndex(), confirmed ? 1 : 0);
             QCOMPARE(ui.Portrait->isChecked(), orientation == platform::Portrait);
             QCOMPARE(Shown(ui), margins);
-            const QSize page = run.printers.PageSize();
-            QCOMPARE(preview.Sheet().PaperRect(),
-                     print::PaperRect({preview.Sheet().width(), preview.Sheet().height()},
-                                      {page.width(), page.height()}));
+            QVERIFY(ShowsPage(preview.Sheet(), run.printers.PageSize()));
         });
     }
 
@@ -499,10 +528,8 @@ class TestPrintPreview : public QObject {
                 QVERIFY(!ui.CBProp->isChecked());
                 QVERIFY(!run.paper.chart.PrintSettings().PrintProportional);
                 QCOMPARE(page.ChartRect().left, start.x() + step);
-                const print::Margins expected =
-                    print::MarginsFromChartRect(page.ChartRect(), paper);
-                QCOMPARE(run.Margins(), expected);
-                QCOMPARE(Shown(ui), expected);
+                QVERIFY(StandsFor(page.ChartRect(), paper, run.Margins()));
+                QCOMPARE(Shown(ui), run.Margins());
                 QVERIFY(!ui.BReset->isEnabled());
             }
             // The lines moved in the shown sheet, the chart did not.
@@ -521,7 +548,7 @@ class TestPrintPreview : public QObject {
             QTest::mouseRelease(&page, Qt::LeftButton, {}, QPoint(paper.left - 2, start.y()));
             QCOMPARE(page.RecordingCount(), recorded + 1);
             QVERIFY(ui.BReset->isEnabled());
-            QCOMPARE(page.ChartRect(), print::ChartRect(paper, before));
+            QVERIFY(Frames(page, before));
         });
     }
 
@@ -569,7 +596,7 @@ class TestPrintPreview : public QObject {
             QCOMPARE(page.ChartRect(), atCorner);
             QTest::mouseRelease(&page, Qt::LeftButton, {},
                                 QPoint(paper.right - 1, paper.bottom - 1));
-            QCOMPARE(run.Margins(), print::MarginsFromChartRect(atCorner, paper));
+            QVERIFY(StandsFor(atCorner, paper, run.Margins()));
         });
     }
 
