@@ -1,5 +1,7 @@
 #include "bar_series.h"
 
+#include "core/catalogue.h"
+
 namespace ormitan::chart {
 
 void BarSeries::Clear() {
@@ -16,6 +18,14 @@ int BarSeries::Add(double value, const QString& label, std::uint32_t color) {
         changed_();
     }
     return index;
+}
+
+void AddGiftBars(BarSeries& series, const ScoreArray& scores) {
+    for (int gift = 1; gift <= GiftCount; ++gift) {
+        const std::string_view name = GiftName(gift);
+        series.Add(scores[std::size_t(gift - 1)],
+                   QString::fromUtf8(name.data(), qsizetype(name.size())), AutoColor);
+    }
 }
 
 }  // namespace ormitan::chart

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "chart/colors.h"
+#include "core/results_document.h"
 
 namespace ormitan::chart {
 
@@ -32,5 +33,9 @@ class BarSeries {
     std::vector<ChartPoint> points_;
     std::function<void()> changed_;
 };
+
+// Adds the 25 gifts' bars in the gifts' order, each with its palette colour and the gift's
+// name: gift g is point g - 1.
+void AddGiftBars(BarSeries& series, const ScoreArray& scores);
 
 }  // namespace ormitan::chart

@@ -174,31 +174,20 @@ void DrawSegment(QPainter& painter, const Segment& segment) {
     painter.drawLine(segment.from, segment.to);
 }
 
-// Whether Qt's half-tone pattern, laid from the origin, covers the pixel at the origin.
-bool HalfToneCoversOrigin() {
-    static const bool covers = [] {
-        QImage probe(1, 1, QImage::Format_RGB32);
-        probe.fill(Qt::white);
-        QPainter painter(&probe);
-        painter.fillRect(probe.rect(), QBrush(Qt::black, Qt::Dense4Pattern));
-        painter.end();
-        return probe.pixel(0, 0) == QColor(Qt::black).rgb();
-    }();
-    return covers;
-}
-
 // A dotted one-pixel line as the dotted pen draws it: on the screen a line running to the
 // right is every other pixel from its first one, its end point left out, which one fill with
 // the half-tone pattern gives at once instead of a span per dot.
-void DrawDotted(QPainter& painter, const Segment& segment, const QColor& color) {
+void DrawDotted(QPainter& painter, const Segment& segment, const QColor& color,
+                ScreenCache* cache) {
     const QPoint from = segment.from;
     const QPoint to = segment.to;
-    if (from.y() != to.y() || to.x() <= from.x() || !FillsRectanglesExactly(painter, nullptr)) {
+    if (cache == nullptr || from.y() != to.y() || to.x() <= from.x() ||
+        !FillsRectanglesExactly(painter, nullptr)) {
         DrawSegment(painter, segment);
         return;
     }
     // The pattern covers (x + y) of one parity from the brush origin: put `from` on it.
-    const int shift = (from.x() + from.y() + (HalfToneCoversOrigin() ? 0 : 1)) % 2;
+    const int shift = (from.x() + from.y() + (cache->HalfToneCoversOrigin() ? 0 : 1)) % 2;
     const QPointF origin = painter.brushOrigin();
     painter.setBrushOrigin(QPointF(shift, 0));
     painter.fillRect(QRect(from.x(), from.y(), to.x() - from.x(), 1),
@@ -206,43 +195,14 @@ void DrawDotted(QPainter& painter, const Segment& segment, const QColor& color) 
     painter.setBrushOrigin(origin);
 }
 
-// The screen's texts, shaped once and kept: a composition after a resize draws the same texts
-// again, and laying each out anew was most of the drawing's time.
-class ScreenTexts {
-  public:
-    const QStaticText& Get(TextRole role, const QString& text) {
-        auto& texts = texts_[std::size_t(role)];
-        auto known = texts.find(text);
-        if (known == texts.end()) {
-            if (texts.size() >= MaxTexts) {
-                texts.clear();  // texts of results long gone
-            }
-            QStaticText prepared(text);
-            prepared.setTextFormat(Qt::PlainText);
-            prepared.setPerformanceHint(QStaticText::AggressiveCaching);
-            known = texts.insert(text, prepared);
-        }
-        return *known;
-    }
-
-  private:
-    static constexpr qsizetype MaxTexts = 1000;
-    std::array<QHash<QString, QStaticText>, std::size_t(TextRole::Footer) + 1> texts_;
-};
-
-ScreenTexts& Texts() {
-    static ScreenTexts texts;  // the chart is drawn on the GUI thread only
-    return texts;
-}
-
 // Every text of this chart is black, so the paper's rule that white text is drawn black never
 // has anything to change. On paper the texts go through the device's own text layout.
-void DrawText(QPainter& painter, TextRole role, const PlacedText& text, bool printing) {
+void DrawText(QPainter& painter, TextRole role, const PlacedText& text, const DrawStyle& style) {
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setFont(ChartFont(role));
     painter.setPen(Black);
-    if (!printing) {
-        painter.drawStaticText(text.topLeft, Texts().Get(role, text.text));
+    if (!style.printing && style.cache != nullptr) {
+        painter.drawStaticText(text.topLeft, style.cache->Text(role, text.text));
         return;
     }
     const QRect area(text.topLeft, QSize(text.width + 1, 1));
@@ -256,7 +216,7 @@ void DrawLegend(QPainter& painter, const LegendLayout& legend, const DrawStyle& 
     DrawBox(painter, legend.frame, SolidFill(White));
     for (const LegendItem& item : legend.items) {
         DrawBox(painter, item.colorBox, FillFor(item.color, style.barBrush, White));
-        DrawText(painter, TextRole::Legend, item.text, style.printing);
+        DrawText(painter, TextRole::Legend, item.text, style);
     }
 }
 
@@ -268,7 +228,7 @@ void DrawWalls(QPainter& painter, const WallsLayout& walls) {
 
 void DrawAxis(QPainter& painter, const AxisLayout& axis, const DrawStyle& style) {
     for (const AxisLabel& label : axis.labels) {
-        DrawText(painter, TextRole::AxisLabel, label.text, style.printing);
+        DrawText(painter, TextRole::AxisLabel, label.text, style);
     }
     painter.setPen(SolidPen(Black, 2));
     DrawSegment(painter, axis.line);
@@ -283,7 +243,7 @@ void DrawAxis(QPainter& painter, const AxisLayout& axis, const DrawStyle& style)
     QVarLengthArray<QLine, 32> alongLeftWall;
     for (const AxisLabel& label : axis.labels) {
         alongLeftWall.append(QLine(label.gridLeft.from, label.gridLeft.to));
-        DrawDotted(painter, label.gridBack, Grey);
+        DrawDotted(painter, label.gridBack, Grey, style.cache);
     }
     painter.drawLines(alongLeftWall.constData(), int(alongLeftWall.size()));
     painter.setPen(SolidPen(Grey));
@@ -308,11 +268,38 @@ void DrawMarks(QPainter& painter, const ChartLayout& layout, const DrawStyle& st
         painter.setPen(SolidPen(ArrowColor(layout.bars[k].color, style.panel)));
         DrawSegment(painter, mark.arrow);
         DrawBox(painter, mark.box, SolidFill(lightYellow));
-        DrawText(painter, TextRole::Mark, mark.text, style.printing);
+        DrawText(painter, TextRole::Mark, mark.text, style);
     }
 }
 
 }  // namespace
+
+const QStaticText& ScreenCache::Text(TextRole role, const QString& text) {
+    auto& texts = texts_[std::size_t(role)];
+    auto known = texts.find(text);
+    if (known == texts.end()) {
+        if (texts.size() >= MaxTexts) {
+            texts.clear();  // texts of results long gone
+        }
+        QStaticText prepared(text);
+        prepared.setTextFormat(Qt::PlainText);
+        prepared.setPerformanceHint(QStaticText::AggressiveCaching);
+        known = texts.insert(text, prepared);
+    }
+    return *known;
+}
+
+bool ScreenCache::HalfToneCoversOrigin() {
+    if (!halfToneCoversOrigin_) {
+        QImage probe(1, 1, QImage::Format_RGB32);
+        probe.fill(Qt::white);
+        QPainter painter(&probe);
+        painter.fillRect(probe.rect(), QBrush(Qt::black, Qt::Dense4Pattern));
+        painter.end();
+        halfToneCoversOrigin_ = probe.pixel(0, 0) == QColor(Qt::black).rgb();
+    }
+    return *halfToneCoversOrigin_;
+}
 
 QColor PanelColor() {
     return QGuiApplication::palette().color(QPalette::Button);
@@ -326,7 +313,7 @@ void DrawLayout(QPainter& painter, const ChartLayout& layout, const DrawStyle& s
         painter.fillRect(QRect(QPoint(0, 0), layout.size), style.panel);
     }
     for (const PlacedText& line : layout.footer) {
-        DrawText(painter, TextRole::Footer, line, style.printing);
+        DrawText(painter, TextRole::Footer, line, style);
     }
     if (layout.legend) {
         DrawLegend(painter, *layout.legend, style);
@@ -335,21 +322,6 @@ void DrawLayout(QPainter& painter, const ChartLayout& layout, const DrawStyle& s
     DrawAxis(painter, layout.axis, style);
     DrawBars(painter, layout.bars, style);
     DrawMarks(painter, layout, style);
-    painter.restore();
-}
-
-void DrawChart(QPainter& painter, const QRect& rect, std::span<const ChartPoint> points,
-               const ChartSettings& settings, const TextMetrics& metrics, const QColor& panel) {
-    const ChartLayout layout =
-        LayOutChart({rect.size(), points, settings.printing,
-                     settings.footerVisible ? settings.footerText : QStringList()},
-                    metrics);
-    painter.save();
-    if (settings.printing) {
-        painter.setClipRect(rect, Qt::IntersectClip);
-    }
-    painter.translate(rect.topLeft());
-    DrawLayout(painter, layout, {settings.barBrush, settings.printing, panel});
     painter.restore();
 }
 

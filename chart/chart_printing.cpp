@@ -3,8 +3,7 @@
 #include <QPainter>
 #include <memory>
 
-#include "chart/print_geometry.h"
-#include "chart/results_chart.h"
+#include "chart/chart_renderer.h"
 #include "platform/printer_service.h"
 
 namespace ormitan::chart {
@@ -16,39 +15,22 @@ print::Size ToSize(QSize size) {
 
 }  // namespace
 
-PrintingState::PrintingState(ResultsChart& chart) : chart_(chart) {
-    chart_.SetPrinting(true);
-}
-
-PrintingState::~PrintingState() {
-    chart_.SetPrinting(false);
-}
-
-print::Size ClientSize(const ResultsChart& chart) {
-    return ToSize(chart.size());
-}
-
-print::Size DetailSize(const ResultsChart& chart) {
-    return print::DetailSize(ClientSize(chart), chart.PrintSettings().PrintDetail);
-}
-
-print::Margins ProportionalMargins(const ResultsChart& chart, platform::PrinterService& printers) {
+print::Margins ProportionalMargins(print::Size chartSize, platform::PrinterService& printers) {
     const print::Size page = ToSize(printers.PageSize());
-    return print::ProportionalMargins(ClientSize(chart), page, ToSize(printers.Resolution()));
+    return print::ProportionalMargins(chartSize, page, ToSize(printers.Resolution()));
 }
 
-print::Rect PrintRectangle(ResultsChart& chart, platform::PrinterService& printers) {
-    ChartPrintSettings& settings = chart.PrintSettings();
+print::PrintArea PrintRectangle(const print::PrintSetup& setup, print::Size chartSize,
+                                platform::PrinterService& printers) {
     const print::Size page = ToSize(printers.PageSize());
-    const print::PrintArea area =
-        print::PrintRectangle(settings.PaperMargins, settings.PrintProportional, ClientSize(chart),
-                              page, ToSize(printers.Resolution()));
-    settings.PaperMargins = area.margins;
-    return area.rect;
+    return print::PrintRectangle(setup.PaperMargins, setup.PrintProportional, chartSize, page,
+                                 ToSize(printers.Resolution()));
 }
 
-void DrawOnPage(ResultsChart& chart, QPainter& painter, const print::Rect& printRect) {
-    const print::PageMapping mapping = print::MapOntoPage(printRect, DetailSize(chart));
+void DrawOnPage(QPainter& painter, const print::Rect& printRect, const ChartPrintout& chart,
+                int detail) {
+    const print::PageMapping mapping =
+        print::MapOntoPage(printRect, print::DetailSize(chart.clientSize, detail));
     if (mapping.window.width <= 0 || mapping.window.height <= 0 || mapping.viewport.width <= 0 ||
         mapping.viewport.height <= 0) {
         return;  // a mapping without an inverse: there is nothing to draw
@@ -57,20 +39,19 @@ void DrawOnPage(ResultsChart& chart, QPainter& painter, const print::Rect& print
     painter.setWindow(0, 0, mapping.window.width, mapping.window.height);
     painter.setViewport(0, 0, mapping.viewport.width, mapping.viewport.height);
     const QRect logical = ToQRect(mapping.logical);
-    {
-        const PrintingState printing(chart);
-        painter.setClipRect(logical);
-        chart.Draw(painter, logical);
-    }
+    painter.setClipRect(logical);
+    RenderChart(painter, logical, chart.points, chart.form);
     painter.restore();
 }
 
-void PrintChart(ResultsChart& chart, platform::PrinterService& printers) {
-    const print::Rect rect = PrintRectangle(chart, printers);
+print::PrintArea PrintChart(const ChartPrintout& chart, const print::PrintSetup& setup,
+                            platform::PrinterService& printers) {
+    const print::PrintArea area = PrintRectangle(setup, chart.clientSize, printers);
     // A job that an error leaves before End is discarded by its destructor.
-    const std::unique_ptr<platform::PrintJob> job = printers.BeginDocument(chart.objectName());
-    DrawOnPage(chart, job->Painter(), rect);
+    const std::unique_ptr<platform::PrintJob> job = printers.BeginDocument(chart.title);
+    DrawOnPage(job->Painter(), area.rect, chart, setup.PrintDetail);
     job->End();
+    return area;
 }
 
 }  // namespace ormitan::chart

@@ -4,9 +4,10 @@
 #include <Qt>
 #include <cstdint>
 
-#include "chart/chart_settings.h"
-
 namespace ormitan::chart {
+
+// The bar brush: solid on screen, a diagonal cross hatch on paper.
+enum class BrushStyle { Solid, DiagCross };
 
 // Colour values are stored as 0x00BBGGRR (blue in the high byte). AutoColor means "no explicit
 // colour": a point with it takes its palette colour.

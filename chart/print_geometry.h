@@ -1,13 +1,11 @@
 #pragma once
 
-#include "chart/print_types.h"
+#include "chart/print_setup.h"
 
 // Where the chart goes on the printed page: the layout size for the detail level, the margins
 // that follow the chart's shape, the print rectangle, and the logical-to-device mapping of the
 // printer page. Sizes are in pixels: the chart's on screen, the page's in printer device pixels.
 namespace ormitan::print {
-
-inline constexpr Margins DefaultPaperMargins{15, 15, 15, 15};
 
 // The logical size the chart is laid out on for the sheet and the printer. `detail` runs from 0
 // (the screen size) to -100 (twice the screen size in each direction); a larger layout makes

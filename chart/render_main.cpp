@@ -9,9 +9,7 @@
 #include <optional>
 
 #include "chart/bar_series.h"
-#include "chart/chart_drawer.h"
-#include "chart/chart_fonts.h"
-#include "core/catalogue.h"
+#include "chart/chart_renderer.h"
 #include "core/errors.h"
 #include "core/results_file.h"
 #include "platform/posix_file_layer.h"
@@ -34,12 +32,6 @@ std::optional<int> ParseSide(const char* text) {
         return std::nullopt;
     }
     return value;
-}
-
-// The paper form's footer: the test's name, then the results' name after a dash.
-QString FooterFor(const QString& name) {
-    return name.isEmpty() ? QStringLiteral("Тест Ормитан     ")
-                          : QStringLiteral("Тест Ормитан  -  ") + name;
 }
 
 }  // namespace
@@ -74,27 +66,17 @@ int main(int argc, char* argv[]) {
                                                  QString::fromStdString(error.message())));
     }
 
-    // Filled as the report window fills its chart: gift g is point g - 1.
     chart::BarSeries series(nullptr);
-    for (int gift = 1; gift <= GiftCount; ++gift) {
-        const std::string_view name = GiftName(gift);
-        series.Add(scores[std::size_t(gift - 1)],
-                   QString::fromUtf8(name.data(), qsizetype(name.size())), chart::AutoColor);
-    }
-    chart::ChartSettings settings;
-    if (paper) {
-        settings.footerText = {FooterFor(QString::fromLocal8Bit(argv[6]))};
-        settings.footerVisible = true;
-        settings.barBrush = chart::BrushStyle::DiagCross;
-        settings.printing = true;
-    }
+    chart::AddGiftBars(series, scores);
+    const chart::ChartForm form =
+        paper ? chart::ChartForm::Paper(chart::PaperFooter(QString::fromLocal8Bit(argv[6])))
+              : chart::ChartForm::Screen();
 
     QImage image(*width, *height, QImage::Format_RGB32);
     image.fill(paper ? QColor(Qt::white) : chart::PanelColor());
     {
         QPainter painter(&image);
-        chart::DrawChart(painter, image.rect(), series.Points(), settings, chart::FontMetrics(),
-                         chart::PanelColor());
+        chart::RenderChart(painter, image.rect(), series.Points(), form);
     }
     if (!image.save(QString::fromLocal8Bit(argv[4]), "PNG")) {
         return Fail(QStringLiteral("cannot write %1").arg(QString::fromLocal8Bit(argv[4])));

@@ -2,8 +2,6 @@
 
 #include <QPainter>
 
-#include "chart/chart_drawer.h"
-
 namespace ormitan::chart {
 
 ResultsChart::ResultsChart(QWidget* parent)
@@ -12,47 +10,11 @@ ResultsChart::ResultsChart(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ResultsChart::SetFooterText(const QStringList& lines) {
-    if (settings_.footerText != lines) {
-        settings_.footerText = lines;
-        Invalidate();
-    }
-}
-
-void ResultsChart::SetFooterVisible(bool visible) {
-    if (settings_.footerVisible != visible) {
-        settings_.footerVisible = visible;
-        Invalidate();
-    }
-}
-
-void ResultsChart::SetBarBrushStyle(BrushStyle style) {
-    if (settings_.barBrush != style) {
-        settings_.barBrush = style;
-        Invalidate();
-    }
-}
-
-void ResultsChart::SetPrinting(bool printing) {
-    if (settings_.printing == printing) {
-        return;
-    }
-    settings_.printing = printing;
-    // The screen picture never carries the paper form, so it stays valid; it only has to be
-    // shown again once the screen may paint.
-    if (!printing) {
-        update();
-    }
-}
-
-void ResultsChart::Draw(QPainter& painter, const QRect& rect) const {
-    DrawChart(painter, rect, series_.Points(), settings_, metrics_, PanelColor());
+ChartPrintout ResultsChart::Printout(const QString& footer) const {
+    return {objectName(), series_.Points(), ChartForm::Paper(footer), {width(), height()}};
 }
 
 void ResultsChart::paintEvent(QPaintEvent*) {
-    if (settings_.printing) {
-        return;
-    }
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
     if (stale_ || image_.size() != pixels) {
@@ -78,10 +40,6 @@ void ResultsChart::PointsChanged() {
         lines << LegendText(point);
     }
     setAccessibleDescription(lines.join("\n"));
-    Invalidate();
-}
-
-void ResultsChart::Invalidate() {
     stale_ = true;
     update();
 }
@@ -93,7 +51,7 @@ void ResultsChart::Compose() {
         return;
     }
     QPainter painter(&image_);
-    Draw(painter, rect());
+    renderer_.Render(painter, rect(), series_.Points(), ChartForm::Screen());
 }
 
 }  // namespace ormitan::chart

@@ -1,21 +1,18 @@
 #pragma once
 
 #include <QImage>
-#include <QStringList>
 #include <QWidget>
 
 #include "chart/bar_series.h"
-#include "chart/chart_fonts.h"
-#include "chart/chart_settings.h"
-#include "chart/print_settings.h"
-
-class QPainter;
+#include "chart/chart_printout.h"
+#include "chart/chart_renderer.h"
+#include "chart/print_setup.h"
 
 namespace ormitan::chart {
 
-// The results chart of the report window: one bar series and the few settings the program
-// switches for printing. On screen it composes its picture off-screen and copies it in one step;
-// it composes again only after a change of the points, the settings or the size.
+// The results chart of the report window: one bar series, drawn in the screen form. It composes
+// its picture off-screen and copies it in one step, and composes again only after a change of
+// the points or the size. It also keeps the print setup from one print preview to the next.
 class ResultsChart : public QWidget {
     Q_OBJECT
   public:
@@ -24,25 +21,13 @@ class ResultsChart : public QWidget {
     BarSeries& Series1() { return series_; }
     const BarSeries& Series1() const { return series_; }
 
-    void SetFooterText(const QStringList& lines);
-    const QStringList& FooterText() const { return settings_.footerText; }
-    void SetFooterVisible(bool visible);
-    bool FooterVisible() const { return settings_.footerVisible; }
-    void SetBarBrushStyle(BrushStyle style);
-    BrushStyle BarBrushStyle() const { return settings_.barBrush; }
+    // What the preview and the printer draw: these points in the paper form with `footer`, laid
+    // out on the chart's present size.
+    ChartPrintout Printout(const QString& footer) const;
 
-    // On while the chart is drawn for the preview sheet or the printer; the screen shows nothing
-    // of its own meanwhile.
-    void SetPrinting(bool printing);
-    bool Printing() const { return settings_.printing; }
-
-    // Lays the whole chart out in `rect` and draws it on any painter, in the paper form while the
-    // printing state is on.
-    void Draw(QPainter& painter, const QRect& rect) const;
-
-    // The print settings, read and changed in place by the print preview.
-    ChartPrintSettings& PrintSettings() { return print_; }
-    const ChartPrintSettings& PrintSettings() const { return print_; }
+    // The print setup the last print preview left, for the next one to start from.
+    print::PrintSetup& PrintSettings() { return print_; }
+    const print::PrintSetup& PrintSettings() const { return print_; }
 
     // How many times the on-screen picture has been composed.
     int CompositionCount() const { return compositions_; }
@@ -53,13 +38,11 @@ class ResultsChart : public QWidget {
 
   private:
     void PointsChanged();
-    void Invalidate();
     void Compose();
 
     BarSeries series_;
-    ChartSettings settings_;
-    ChartPrintSettings print_;
-    FontMetrics metrics_;
+    print::PrintSetup print_;
+    ChartRenderer renderer_;
     QImage image_;
     bool stale_ = true;
     int compositions_ = 0;

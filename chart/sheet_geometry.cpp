@@ -183,19 +183,10 @@ Margins MarginsFromChartRect(const Rect& chartRect, const Rect& paper) {
     const auto span = [](int from, int to) { return std::int64_t{to} - from; };
     const std::int64_t pw = span(paper.left, paper.right);
     const std::int64_t ph = span(paper.top, paper.bottom);
-    Margins margins{ClampToInt(Scale(span(paper.left, chartRect.left), 100, pw)),
-                    ClampToInt(Scale(span(paper.top, chartRect.top), 100, ph)),
-                    ClampToInt(Scale(span(chartRect.right, paper.right), 100, pw)),
-                    ClampToInt(Scale(span(chartRect.bottom, paper.bottom), 100, ph))};
-    // On a sheet of 100 pixels or less two halves can both round up (12.5 + 87.5 % of 8 pixels
-    // give 13 + 88): the far margin gives way, so that two opposite ones never pass 100.
-    if (0 <= margins.left && margins.left <= 100) {
-        margins.right = std::min(margins.right, 100 - margins.left);
-    }
-    if (0 <= margins.top && margins.top <= 100) {
-        margins.bottom = std::min(margins.bottom, 100 - margins.top);
-    }
-    return margins;
+    return DraggedMargins({ClampToInt(Scale(span(paper.left, chartRect.left), 100, pw)),
+                           ClampToInt(Scale(span(paper.top, chartRect.top), 100, ph)),
+                           ClampToInt(Scale(span(chartRect.right, paper.right), 100, pw)),
+                           ClampToInt(Scale(span(chartRect.bottom, paper.bottom), 100, ph))});
 }
 
 }  // namespace ormitan::print

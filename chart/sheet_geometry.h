@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "chart/print_types.h"
+#include "chart/print_setup.h"
 
 // The preview sheet's arithmetic: the picture of the page in the view, the chart's place on it,
 // the margin lines, and dragging them with the mouse. All in view pixels.
@@ -57,8 +57,8 @@ DragZone ZoneAt(Point point, const Rect& chartRect);
 Rect DragStep(DragZone zone, Point point, const Rect& paper, const Rect& chartRect, Point dragStart,
               const Rect& dragStartRect);
 
-// The margins, in whole percent of the sheet, that a chart rectangle stands for. For a rectangle
-// on the sheet two opposite margins add up to at most 100.
+// The margins, in whole percent of the sheet, that a chart rectangle stands for, as a drag step
+// sets them (DraggedMargins).
 Margins MarginsFromChartRect(const Rect& chartRect, const Rect& paper);
 
 }  // namespace ormitan::print

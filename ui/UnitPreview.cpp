@@ -8,7 +8,6 @@
 
 #include "at_scope_exit.h"
 #include "chart/chart_printing.h"
-#include "chart/results_chart.h"
 #include "ormitan_application.h"
 #include "platform/printer_service.h"
 #include "preview_page.h"
@@ -17,11 +16,12 @@
 
 namespace ormitan {
 
-TChartPreview::TChartPreview(chart::ResultsChart& chart, platform::PrinterService& printers,
-                             QWidget* owner)
+TChartPreview::TChartPreview(chart::ChartPrintout chart, const print::PrintSetup& setup,
+                             platform::PrinterService& printers, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
-      chart_(chart),
+      chart_(std::move(chart)),
+      setup_(setup),
       printers_(printers),
       ui_(std::make_unique<Ui::TChartPreview>()) {
     ui_->setupUi(this);
@@ -31,16 +31,10 @@ TChartPreview::TChartPreview(chart::ResultsChart& chart, platform::PrinterServic
 
 TChartPreview::~TChartPreview() = default;
 
-chart::ChartPrintSettings& TChartPreview::Settings() {
-    return chart_.PrintSettings();
-}
-
 void TChartPreview::FormCreate() {
     Opening = true;
-    ChangingMargins = true;
-    ChangingProportional = false;
 
-    Page = new TPreviewPage(printers_, this);
+    Page = new TPreviewPage(printers_, setup_, this);
     Page->setObjectName("Page");
     // To a screen reader the sheet is a picture of the page to be printed.
     Page->setProperty("accessibleRole", "Graphic");
@@ -72,7 +66,7 @@ void TChartPreview::FormCreate() {
     connect(ui_->Resolution, &QScrollBar::valueChanged, this,
             Guarded(this, &TChartPreview::ResolutionChange));
     connect(ui_->CBProp, &QCheckBox::toggled, this, Guarded(this, &TChartPreview::CBPropClick));
-    // Every change of an edit's number, typed, stepped or written by the window.
+    // Every change of an edit's number the user types or steps; the window writes them quietly.
     connect(ui_->SETopMa, &QSpinBox::valueChanged, this, [this] {
         RunHandler([this] {
             MarginEditChanged(*ui_->SETopMa, &print::Margins::top, &print::Margins::bottom);
@@ -115,9 +109,9 @@ void TChartPreview::FormShow() {
     FillPrinters();
     printers_.SetOrientation(platform::Landscape);
     // Each runs its change handler when it changes the control.
-    ChangeControl([this] { ui_->CBProp->setChecked(Settings().PrintProportional); });
-    ChangeControl([this] { ui_->Resolution->setValue(Settings().PrintDetail); });
-    SavedMargins = Settings().PaperMargins;
+    ChangeControl([this] { ui_->CBProp->setChecked(setup_.PrintProportional); });
+    ChangeControl([this] { ui_->Resolution->setValue(setup_.PrintDetail); });
+    SavedMargins = setup_.PaperMargins;
     RefreshMargins();
     Opening = false;
 }
@@ -132,12 +126,12 @@ void TChartPreview::FillPrinters() {
 }
 
 void TChartPreview::RefreshMargins() {
-    if (Settings().PrintProportional) {
-        SavedMargins = chart::ProportionalMargins(chart_, printers_);
-        Settings().PaperMargins = SavedMargins;
+    if (setup_.PrintProportional) {
+        SavedMargins = chart::ProportionalMargins(chart_.clientSize, printers_);
+        setup_.PaperMargins = SavedMargins;
     }
     ShowPrinterOrientation();
-    ChangeMargins(this, false, Settings().PaperMargins);
+    ChangeMargins(this, false, setup_.PaperMargins);
 }
 
 // Selects the orientation the printer reports; a change of the selection applies it as a click.
@@ -148,23 +142,20 @@ void TChartPreview::ShowPrinterOrientation() {
     });
 }
 
-void TChartPreview::ChangeMargins(QObject*, bool disableProportional, print::Margins newMargins) {
-    ChangingMargins = true;
-    const AtScopeExit atEnd([this, disableProportional] {
-        ChangingMargins = false;
-        if (disableProportional) {
-            // A drag step: the sheet's lines follow; the chart is drawn again at the release.
-            Page->InvertMarginLines();
-        } else {
-            MarginsChanged();
-        }
-    });
-    ChangeControl([&] { ShowMargin(*ui_->SELeftMa, newMargins.left); });
-    ChangeControl([&] { ShowMargin(*ui_->SERightMa, newMargins.right); });
-    ChangeControl([&] { ShowMargin(*ui_->SETopMa, newMargins.top); });
-    ChangeControl([&] { ShowMargin(*ui_->SEBotMa, newMargins.bottom); });
+// The margins as the window writes them: from the opening, "Пропорция", the orientation and
+// "Сброс", or from a step of a drag on the sheet, which turns "Пропорция" off and leaves the
+// sheet's lines to follow the pointer until the release.
+void TChartPreview::ChangeMargins(QObject*, bool disableProportional,
+                                  const print::Margins& newMargins) {
+    setup_.PaperMargins = newMargins;
+    ShowMargin(*ui_->SELeftMa, newMargins.left);
+    ShowMargin(*ui_->SERightMa, newMargins.right);
+    ShowMargin(*ui_->SETopMa, newMargins.top);
+    ShowMargin(*ui_->SEBotMa, newMargins.bottom);
     if (disableProportional) {
         TurnProportionalOff();
+    } else {
+        MarginsChanged();
     }
 }
 
@@ -172,56 +163,48 @@ void TChartPreview::ChangeMargins(QObject*, bool disableProportional, print::Mar
 // margin negative, and the edit shows that number rather than a clamped one, so that the sheet
 // and the edits show what prints. Only what the user types or steps must lie within 0..100.
 void TChartPreview::ShowMargin(QSpinBox& edit, int margin) {
+    const QSignalBlocker quiet(edit);
     edit.setMinimum(std::min(0, margin));
     edit.setValue(margin);
 }
 
 void TChartPreview::TurnProportionalOff() {
-    Settings().PrintProportional = false;
-    ChangingProportional = true;
-    ChangeControl([this] { ui_->CBProp->setChecked(false); });
-    ChangingProportional = false;
+    setup_.PrintProportional = false;
+    const QSignalBlocker quiet(ui_->CBProp);
+    ui_->CBProp->setChecked(false);
 }
 
 void TChartPreview::MarginsChanged() {
-    if (ChangingMargins) {
-        return;
-    }
     Page->Repaint();
     UpdateReset();
 }
 
 void TChartPreview::UpdateReset() {
-    ui_->BReset->setEnabled(Settings().PaperMargins != SavedMargins);
+    ui_->BReset->setEnabled(setup_.PaperMargins != SavedMargins);
 }
 
-// Two opposite margins always add up to less than 100: a number that would break that is
-// refused by putting the stored margin back, which runs this again with it.
+// A number that breaks the rules on opposite margins is refused by putting the stored margin
+// back. A margin the user sets stands on paper only with "Пропорция" off, so it goes off.
 void TChartPreview::MarginEditChanged(QSpinBox& edit, int print::Margins::*margin,
                                       int print::Margins::*opposite) {
     if (Opening) {
         return;
     }
-    print::Margins& margins = Settings().PaperMargins;
+    print::Margins& margins = setup_.PaperMargins;
     const int position = edit.value();
-    const bool fromUser = !ChangingMargins;
-    if ((fromUser && position < 0) || position + margins.*opposite >= 100) {
-        ChangeControl([&] { edit.setValue(margins.*margin); });
+    if (!print::TypedMarginFits(position, margins.*opposite)) {
+        ShowMargin(edit, margins.*margin);
         return;
     }
-    const bool typed = fromUser && position != margins.*margin;
     margins.*margin = position;
-    // Proportional margins would replace the typed one on paper: the sheet shows what prints.
-    if (typed && Settings().PrintProportional) {
+    if (setup_.PrintProportional) {
         TurnProportionalOff();
     }
     MarginsChanged();
 }
 
 void TChartPreview::PageDragFinished() {
-    if (!ChangingMargins) {
-        UpdateReset();
-    }
+    UpdateReset();
 }
 
 void TChartPreview::PrintersChange(int index) {
@@ -250,41 +233,39 @@ void TChartPreview::ShowMarginsClick(bool checked) {
 }
 
 void TChartPreview::BResetClick() {
-    Settings().PaperMargins = SavedMargins;
-    ChangeMargins(this, false, Settings().PaperMargins);
+    setup_.PaperMargins = SavedMargins;
+    ChangeMargins(this, false, setup_.PaperMargins);
 }
 
 void TChartPreview::ResolutionChange(int position) {
-    Settings().PrintDetail = position;
+    setup_.PrintDetail = position;
     Page->Repaint();
     ShowPrinterOrientation();
 }
 
 void TChartPreview::CBPropClick(bool checked) {
-    if (ChangingProportional) {
-        return;
-    }
-    Settings().PrintProportional = checked;
+    setup_.PrintProportional = checked;
     RefreshMargins();
 }
 
 void TChartPreview::BPrintClick() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const AtScopeExit restoreCursor([] { QApplication::restoreOverrideCursor(); });
-    chart::PrintChart(chart_, printers_);
+    setup_.PaperMargins = chart::PrintChart(chart_, setup_, printers_).margins;
 }
 
 void TChartPreview::BCloseClick() {
     close();
 }
 
-void ShowPrintPreview(QWidget* owner, chart::ResultsChart& chart,
-                      platform::PrinterService& printers) {
-    const AtScopeExit repaintChart([&chart] { chart.update(); });
-    TChartPreview preview(chart, printers, owner);
-    preview.Sheet().SetImage(&chart);
+print::PrintSetup ShowPrintPreview(QWidget* owner, const chart::ChartPrintout& chart,
+                                   const print::PrintSetup& setup,
+                                   platform::PrinterService& printers) {
+    TChartPreview preview(chart, setup, printers, owner);
+    preview.Sheet().SetImage(&preview.Chart());
     preview.Sheet().Repaint();
     preview.exec();
+    return preview.Setup();
 }
 
 }  // namespace ormitan

@@ -3,7 +3,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "chart/print_types.h"
+#include "chart/chart_printout.h"
+#include "chart/print_setup.h"
 
 class QSpinBox;
 
@@ -13,10 +14,6 @@ class TChartPreview;
 
 namespace ormitan {
 
-namespace chart {
-class ResultsChart;
-struct ChartPrintSettings;
-}  // namespace chart
 namespace platform {
 class PrinterService;
 }
@@ -25,17 +22,19 @@ class TPreviewPage;
 
 // The print preview: the printer, its orientation, the chart's margins (typed, stepped or
 // dragged on the sheet), proportional margins and detail, a sheet that shows the page, and
-// printing. A new window is made for each use (ShowPrintPreview); what it sets lives on in the
-// chart's print settings and in the printer service.
+// printing. A new window is made for each use (ShowPrintPreview). It owns the print setup while
+// it is open: it starts from the one it is given, and the caller keeps what it leaves.
 class TChartPreview : public QDialog {
     Q_OBJECT
   public:
-    TChartPreview(chart::ResultsChart& chart, platform::PrinterService& printers,
-                  QWidget* owner = nullptr);
+    TChartPreview(chart::ChartPrintout chart, const print::PrintSetup& setup,
+                  platform::PrinterService& printers, QWidget* owner = nullptr);
     ~TChartPreview() override;
 
     Ui::TChartPreview& Controls() { return *ui_; }
     TPreviewPage& Sheet() { return *Page; }
+    const chart::ChartPrintout& Chart() const { return chart_; }
+    const print::PrintSetup& Setup() const { return setup_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -46,7 +45,7 @@ class TChartPreview : public QDialog {
     void FillPrinters();
     void RefreshMargins();
     void ShowPrinterOrientation();
-    void ChangeMargins(QObject* sender, bool disableProportional, print::Margins newMargins);
+    void ChangeMargins(QObject* sender, bool disableProportional, const print::Margins& newMargins);
     void ShowMargin(QSpinBox& edit, int margin);
     void TurnProportionalOff();
     void MarginsChanged();
@@ -65,9 +64,8 @@ class TChartPreview : public QDialog {
     void BCloseClick();
     void PageDragFinished();
 
-    chart::ChartPrintSettings& Settings();
-
-    chart::ResultsChart& chart_;
+    const chart::ChartPrintout chart_;
+    print::PrintSetup setup_;
     platform::PrinterService& printers_;
     std::unique_ptr<Ui::TChartPreview> ui_;
 
@@ -75,17 +73,15 @@ class TChartPreview : public QDialog {
     TPreviewPage* Page = nullptr;
     // The margins "Сброс" goes back to.
     print::Margins SavedMargins;
-    // From creation to the end of the opening: the margin edits ignore their changes.
+    // From creation to the end of the opening: the margin edits ignore what is typed into them.
+    // An opening that fails (no printer) leaves it set.
     bool Opening = true;
-    // While the window writes the margin edits itself: their changes are not the user's.
-    bool ChangingMargins = true;
-    // While the window unchecks "Пропорция" itself.
-    bool ChangingProportional = false;
 };
 
-// Shows `chart` in a new print preview over `owner`, modally, and destroys the window when it
-// has closed; the chart is then repainted on screen.
-void ShowPrintPreview(QWidget* owner, chart::ResultsChart& chart,
-                      platform::PrinterService& printers);
+// Shows `chart` in a new print preview over `owner`, modally, starting from `setup`; destroys
+// the window when it has closed and returns the setup it left.
+print::PrintSetup ShowPrintPreview(QWidget* owner, const chart::ChartPrintout& chart,
+                                   const print::PrintSetup& setup,
+                                   platform::PrinterService& printers);
 
 }  // namespace ormitan

@@ -6,8 +6,8 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "at_scope_exit.h"
 #include "chart/results_chart.h"
-#include "core/catalogue.h"
 #include "core/results_document.h"
 #include "core/results_file.h"
 #include "ormitan_application.h"
@@ -72,10 +72,7 @@ QString TFormReport::CaptionFor(const std::string& resultsName) {
 }
 
 QString TFormReport::FooterFor(const std::string& resultsName) {
-    if (resultsName.empty()) {
-        return "Тест Ормитан     ";
-    }
-    return "Тест Ормитан  -  " + QFile::decodeName(QByteArray::fromStdString(resultsName));
+    return chart::PaperFooter(QFile::decodeName(QByteArray::fromStdString(resultsName)));
 }
 
 void TFormReport::showEvent(QShowEvent* event) {
@@ -92,10 +89,7 @@ void TFormReport::FormActivate() {
     ui_->LabelWeb->adjustSize();
     auto& series = Chart1().Series1();
     series.Clear();
-    for (int gift = 1; gift <= GiftCount; ++gift) {
-        series.Add(results_.Scores()[gift - 1], QString::fromUtf8(GiftName(gift)),
-                   chart::AutoColor);
-    }
+    chart::AddGiftBars(series, results_.Scores());
 }
 
 void TFormReport::UpdateCaption() {
@@ -120,24 +114,15 @@ void TFormReport::SaveFile() {
     SaveResults(files_, *path, results_);
 }
 
+// The preview and the paper show the chart with the footer and hatched bars; the screen never
+// does, since the chart is hidden while the preview is open.
 void TFormReport::SpeedButtonPrintClick() {
     auto& chart = Chart1();
-    const QString footer = FooterFor(results_.ResultsName());
+    const chart::ChartPrintout printout = chart.Printout(FooterFor(results_.ResultsName()));
     chart.hide();
-    chart.SetFooterText({footer});
-    chart.SetFooterVisible(true);
-    chart.SetBarBrushStyle(chart::BrushStyle::DiagCross);
-    // The chart goes back to its screen form however the preview ends.
-    struct Restore {
-        chart::ResultsChart& chart;
-        ~Restore() {
-            chart.SetBarBrushStyle(chart::BrushStyle::Solid);
-            chart.SetFooterVisible(false);
-            chart.show();
-        }
-    } restore{chart};
+    const AtScopeExit showAgain([&chart] { chart.show(); });
     if (showPrintPreview_) {
-        showPrintPreview_(this, chart);
+        chart.PrintSettings() = showPrintPreview_(this, printout, chart.PrintSettings());
     }
 }
 

@@ -18,6 +18,10 @@ class ResultsDocument;
 
 namespace chart {
 class ResultsChart;
+struct ChartPrintout;
+}  // namespace chart
+namespace print {
+struct PrintSetup;
 }
 
 // The report: the 25 scores as the results chart, with save, print and the gift definitions.
@@ -31,8 +35,10 @@ class TFormReport : public QDialog {
     ~TFormReport() override;
 
     // What the print and help buttons call: the print preview and the definitions window come
-    // from their own modules.
-    using ShowPrintPreviewFn = std::function<void(QWidget* owner, chart::ResultsChart& chart)>;
+    // from their own modules. The preview starts from the setup it is given and returns the one
+    // it leaves.
+    using ShowPrintPreviewFn = std::function<print::PrintSetup(
+        QWidget* owner, const chart::ChartPrintout& chart, const print::PrintSetup& setup)>;
     void SetShowPrintPreview(ShowPrintPreviewFn show) { showPrintPreview_ = std::move(show); }
     void SetGiftsWindow(QDialog* gifts) { gifts_ = gifts; }
 

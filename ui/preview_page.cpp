@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "chart/chart_printing.h"
-#include "chart/results_chart.h"
 #include "core/errors.h"
 #include "platform/hand_cursor.h"
 #include "platform/printer_service.h"
@@ -51,8 +50,9 @@ QCursor CursorFor(print::DragZone zone) {
 
 }  // namespace
 
-TPreviewPage::TPreviewPage(platform::PrinterService& printers, QWidget* parent)
-    : QWidget(parent), printers_(printers) {
+TPreviewPage::TPreviewPage(platform::PrinterService& printers, const print::PrintSetup& setup,
+                           QWidget* parent)
+    : QWidget(parent), printers_(printers), setup_(setup) {
     // The sheet covers every pixel of the view: nothing is erased underneath it.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -64,27 +64,36 @@ void TPreviewPage::Repaint() {
     repaint();
 }
 
-void TPreviewPage::InvertMarginLines() {
-    if (!showMargins_ || !hasSheet_ || sheet_.isNull()) {
-        return;
-    }
-    QPainter painter(&sheet_);
-    DrawMarginLines(painter);
-    update();
-}
-
 void TPreviewPage::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
     if (stale_ || sheet_.size() != pixels) {
         if (sheet_.size() != pixels) {
-            // RGB32: the raster operations of the margin lines work on it.
             sheet_ = QImage(pixels, QImage::Format_RGB32);
         }
         sheet_.setDevicePixelRatio(ratio);
         Compose();
     }
-    QPainter(this).drawImage(0, 0, sheet_);
+    QPainter painter(this);
+    painter.drawImage(0, 0, sheet_);
+    if (showMargins_ && hasSheet_) {
+        DrawMarginLines(painter);
+    }
+}
+
+// A drag step moved the chart rectangle from `before`: the lines are shown again where they
+// were and where they are now; the rest of the view keeps its pixels.
+void TPreviewPage::UpdateMarginLines(const print::Rect& before) {
+    if (!showMargins_) {
+        return;
+    }
+    QRegion strips;
+    for (const print::Rect& place : {before, chartRect_}) {
+        for (const print::Line& line : print::MarginLines(place, paperRect_)) {
+            strips += QRect(QPoint(line.from.x, line.from.y), QPoint(line.to.x, line.to.y));
+        }
+    }
+    update(strips);
 }
 
 void TPreviewPage::Compose() {
@@ -99,9 +108,6 @@ void TPreviewPage::Compose() {
         return;
     }
     DrawPaper(painter);
-    if (showMargins_) {
-        DrawMarginLines(painter);
-    }
     DrawChart(painter);
 }
 
@@ -119,7 +125,7 @@ bool TPreviewPage::PlaceSheet() {
         return false;
     }
     paperRect_ = print::PaperRect({width(), height()}, {page.width(), page.height()});
-    chartRect_ = print::ChartRect(paperRect_, image_->PrintSettings().PaperMargins);
+    chartRect_ = print::ChartRect(paperRect_, setup_.PaperMargins);
     return true;
 }
 
@@ -138,8 +144,10 @@ void TPreviewPage::DrawPaper(QPainter& painter) const {
                      ShadowColor);
 }
 
-// Dotted lines in NOT-XOR: silver on the white sheet, and drawing them again restores what was
-// there. The gaps between the dots are left untouched.
+// Dotted lines in NOT-XOR: silver on the white sheet, inverted against the chart where a drag
+// moves them over it. The gaps between the dots are left untouched. The chart is clipped to the
+// chart rectangle and the lines lie just outside it, so on a composed sheet the lines cover
+// nothing of the chart.
 void TPreviewPage::DrawMarginLines(QPainter& painter) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -160,16 +168,16 @@ void TPreviewPage::DrawMarginLines(QPainter& painter) const {
 // The chart in its paper form, recorded as a picture laid out on its detail size and stretched
 // into the chart rectangle, each axis by itself.
 void TPreviewPage::DrawChart(QPainter& painter) {
-    const print::Size layout = chart::DetailSize(*image_);
+    const print::Size layout = print::DetailSize(image_->clientSize, setup_.PrintDetail);
     if (chartRect_.Width() <= 0 || chartRect_.Height() <= 0 || layout.width <= 0 ||
         layout.height <= 0) {
         return;
     }
-    const chart::PrintingState printing(*image_);
     QPicture picture;
     {
         QPainter recorder(&picture);
-        image_->Draw(recorder, QRect(0, 0, layout.width, layout.height));
+        renderer_.Render(recorder, QRect(0, 0, layout.width, layout.height), image_->points,
+                         image_->form);
     }
     ++recordings_;
     // The picture's frame ends on the layout's last pixel, and that frame fills the rectangle.
@@ -206,12 +214,11 @@ void TPreviewPage::mouseMoveEvent(QMouseEvent* event) {
         setCursor(CursorFor(print::ZoneAt(point, chartRect_)));
         return;
     }
-    InvertMarginLines();
+    const print::Rect before = chartRect_;
     chartRect_ =
         print::DragStep(dragZone_, point, paperRect_, chartRect_, dragStart_, dragStartRect_);
-    print::Margins& margins = image_->PrintSettings().PaperMargins;
-    margins = print::MarginsFromChartRect(chartRect_, paperRect_);
-    // The handler shows the new margins and puts the lines back at the new place.
+    UpdateMarginLines(before);
+    const print::Margins margins = print::MarginsFromChartRect(chartRect_, paperRect_);
     if (onChangeMargins_) {
         RunHandler([this, &margins] { onChangeMargins_(this, true, margins); });
     }

@@ -4,11 +4,12 @@
 #include <QWidget>
 #include <functional>
 
-#include "chart/print_types.h"
+#include "chart/chart_renderer.h"
+#include "chart/print_setup.h"
 #include "chart/sheet_geometry.h"
 
 namespace ormitan::chart {
-class ResultsChart;
+struct ChartPrintout;
 }
 namespace ormitan::platform {
 class PrinterService;
@@ -17,25 +18,28 @@ class PrinterService;
 namespace ormitan {
 
 // Raised after each step of a margin drag: the view, whether "Пропорция" is to go off, and the
-// chart's margins, already updated.
+// margins the dragged chart rectangle stands for. The window applies them to its print setup.
 using TOnChangeMarginsEvent = std::function<void(QObject* sender, bool disableProportional,
                                                  const print::Margins& newMargins)>;
 
 // The sheet of the print preview: one page in the proportions of the current printer's
-// printable area, with the chart inside its margins as it will be printed. The margins, or the
-// whole chart, can be dragged with the mouse; every step sets the chart's PaperMargins.
+// printable area, with the chart inside the setup's margins as it will be printed. The margins,
+// or the whole chart, can be dragged with the mouse; every step is reported as new margins.
 //
-// The sheet is composed off-screen and copied in one step. The composed picture is kept: during
-// a drag only the margin lines are inverted in it, and the chart is recorded again once, at the
+// The sheet is composed off-screen (paper, shadow, chart) and copied in one step; the margin
+// lines are inverted over the copy. During a drag the composed sheet stays as it is and only the
+// strips the lines leave and enter are copied again: the chart is recorded again once, at the
 // release.
 class TPreviewPage : public QWidget {
     Q_OBJECT
   public:
-    explicit TPreviewPage(platform::PrinterService& printers, QWidget* parent = nullptr);
+    // Reads the margins and the detail from `setup`, which the window owns and writes.
+    TPreviewPage(platform::PrinterService& printers, const print::PrintSetup& setup,
+                 QWidget* parent = nullptr);
 
     // The chart to show, not owned.
-    void SetImage(chart::ResultsChart* chart) { image_ = chart; }
-    chart::ResultsChart* Image() const { return image_; }
+    void SetImage(const chart::ChartPrintout* chart) { image_ = chart; }
+    const chart::ChartPrintout* Image() const { return image_; }
 
     // Whether the margin lines are drawn.
     void SetShowMargins(bool show) { showMargins_ = show; }
@@ -47,11 +51,8 @@ class TPreviewPage : public QWidget {
     // Called once a drag has ended and the sheet shows its outcome.
     void SetOnDragFinished(std::function<void()> handler) { onDragFinished_ = std::move(handler); }
 
-    // Composes the sheet afresh from the page size and the chart's settings, and shows it now.
+    // Composes the sheet afresh from the page size and the setup, and shows it now.
     void Repaint();
-    // Inverts the margin lines at the current chart rectangle in the shown sheet: a second
-    // inversion removes them. Nothing happens while the margin lines are not shown.
-    void InvertMarginLines();
 
     // Where the sheet and the chart stand, in view pixels, as last composed or dragged.
     const print::Rect& PaperRect() const { return paperRect_; }
@@ -74,14 +75,17 @@ class TPreviewPage : public QWidget {
     void DrawPaper(QPainter& painter) const;
     void DrawMarginLines(QPainter& painter) const;
     void DrawChart(QPainter& painter);
+    void UpdateMarginLines(const print::Rect& before);
 
     platform::PrinterService& printers_;
-    chart::ResultsChart* image_ = nullptr;
+    const print::PrintSetup& setup_;
+    const chart::ChartPrintout* image_ = nullptr;
+    chart::ChartRenderer renderer_;
     bool showMargins_ = true;
     TOnChangeMarginsEvent onChangeMargins_;
     std::function<void()> onDragFinished_;
 
-    QImage sheet_;  // the composed sheet, in device pixels
+    QImage sheet_;  // the composed sheet without the margin lines, in device pixels
     bool stale_ = true;
     bool hasSheet_ = false;
     print::Rect paperRect_;

@@ -30,10 +30,11 @@ Program::Program(const ProgramServices& services)
     main_.SetReportWindow(report_);
     main_.SetAboutWindow(about_);
     report_->SetGiftsWindow(gifts_);
-    report_->SetShowPrintPreview(
-        [&printers = services.printers](QWidget* owner, chart::ResultsChart& chart) {
-            ShowPrintPreview(owner, chart, printers);
-        });
+    report_->SetShowPrintPreview([&printers = services.printers](QWidget* owner,
+                                                                 const chart::ChartPrintout& chart,
+                                                                 const print::PrintSetup& setup) {
+        return ShowPrintPreview(owner, chart, setup, printers);
+    });
 }
 
 Program::~Program() {

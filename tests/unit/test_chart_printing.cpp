@@ -1,5 +1,5 @@
-// The chart on paper: its print settings, its place on the page of the current printer, and the
-// one-page job, printed through the fake printer service.
+// The chart on paper: its place on the page of the current printer worked from the print setup,
+// and the one-page job, printed through the fake printer service.
 #include <QPainter>
 #include <QtTest>
 
@@ -18,20 +18,16 @@ using namespace ormitan::platform;
 namespace {
 
 // The chart of the sample results in its paper form, at the size the report gives it on a
-// 1024 x 768 screen.
-struct PaperChart {
+// 1024 x 768 screen, as the report's chart hands it over.
+ChartPrintout PaperChart() {
     ResultsChart chart;
-    PaperChart() {
-        chart.setObjectName("Chart1");
-        chart.resize(996, 616);
-        for (const ChartPoint& point : test::GiftPoints(test::SampleScores)) {
-            chart.Series1().Add(point.value, point.label, point.color);
-        }
-        chart.SetFooterText({"Тест Ормитан  -  ivanov"});
-        chart.SetFooterVisible(true);
-        chart.SetBarBrushStyle(BrushStyle::DiagCross);
+    chart.setObjectName("Chart1");
+    chart.resize(996, 616);
+    for (const ChartPoint& point : test::GiftPoints(test::SampleScores)) {
+        chart.Series1().Add(point.value, point.label, point.color);
     }
-};
+    return chart.Printout("Тест Ормитан  -  ivanov");
+}
 
 // One landscape printer of 3180 x 2400 pixels at 300 pixels per inch, the default.
 FakePrinterService OnePrinter(int orientation = Landscape) {
@@ -95,13 +91,13 @@ class TestChartPrinting : public QObject {
         QFETCH(print::Margins, margins);
         QFETCH(print::Rect, rect);
         QFETCH(print::Margins, marginsAfter);
-        PaperChart paper;
+        const ChartPrintout paper = PaperChart();
         FakePrinterService printers = OnePrinter(orientation);
-        paper.chart.PrintSettings().PrintProportional = proportional;
-        paper.chart.PrintSettings().PaperMargins = margins;
-        QCOMPARE(PrintRectangle(paper.chart, printers), rect);
-        QCOMPARE(paper.chart.PrintSettings().PaperMargins, marginsAfter);
-        QCOMPARE(ProportionalMargins(paper.chart, printers),
+        const print::PrintSetup setup{margins, proportional, 0};
+        const print::PrintArea area = PrintRectangle(setup, paper.clientSize, printers);
+        QCOMPARE(area.rect, rect);
+        QCOMPARE(area.margins, marginsAfter);
+        QCOMPARE(ProportionalMargins(paper.clientSize, printers),
                  orientation == Landscape ? (print::Margins{15, 25, 15, 25})
                                           : (print::Margins{15, 36, 15, 36}));
     }
@@ -109,15 +105,16 @@ class TestChartPrinting : public QObject {
     // With the settings as they start: 15 % margins, recomputed to the chart's shape, at the
     // screen's detail.
     void printsOnePageTitledWithTheChartsName() {
-        PaperChart paper;
-        const ChartPrintSettings& settings = paper.chart.PrintSettings();
+        const ChartPrintout paper = PaperChart();
+        const print::PrintSetup settings;
         QCOMPARE(settings.PaperMargins, (print::Margins{15, 15, 15, 15}));
         QVERIFY(settings.PrintProportional);
         QCOMPARE(settings.PrintDetail, 0);
-        QCOMPARE(DetailSize(paper.chart), (print::Size{996, 616}));
+        QCOMPARE(paper.clientSize, (print::Size{996, 616}));
         FakePrinterService printers = OnePrinter();
-        PrintChart(paper.chart, printers);
-        QCOMPARE(settings.PaperMargins, (print::Margins{15, 25, 15, 25}));
+        const print::PrintArea printed = PrintChart(paper, settings, printers);
+        QCOMPARE(printed.margins, (print::Margins{15, 25, 15, 25}));
+        QCOMPARE(printed.rect, (print::Rect{477, 600, 2703, 1800}));
         QCOMPARE(printers.jobs.size(), std::size_t(1));
         const FakeJob& job = printers.jobs.front();
         QCOMPARE(job.title, QString("Chart1"));
@@ -126,7 +123,6 @@ class TestChartPrinting : public QObject {
         QCOMPARE(job.pages, 1);
         QVERIFY(!job.aborted);
         QVERIFY(!printers.JobOpen());
-        QVERIFY(!paper.chart.Printing());
     }
 
     // Whatever the detail, the chart fills its print rectangle and nothing of it lies outside:
@@ -141,13 +137,10 @@ class TestChartPrinting : public QObject {
     void theChartFillsThePrintRectangle() {
         QFETCH(int, detail);
         QFETCH(bool, proportional);
-        PaperChart paper;
-        paper.chart.PrintSettings().PrintDetail = detail;
-        paper.chart.PrintSettings().PrintProportional = proportional;
-        paper.chart.PrintSettings().PaperMargins = {10, 5, 20, 30};
+        const ChartPrintout paper = PaperChart();
+        const print::PrintSetup setup{{10, 5, 20, 30}, proportional, detail};
         FakePrinterService printers = OnePrinter();
-        const print::Rect rect = PrintRectangle(paper.chart, printers);
-        PrintChart(paper.chart, printers);
+        const print::Rect rect = PrintChart(paper, setup, printers).rect;
         const QImage page = PlayPage(printers.jobs.front(), QSize(3180, 2400));
         const QRect ink = InkBounds(page);
         const QRect expected(QPoint(rect.left / Shrink, rect.top / Shrink),
@@ -161,7 +154,6 @@ class TestChartPrinting : public QObject {
                                 .arg(ink.height())));
         QVERIFY(ink.width() > expected.width() * 9 / 10);
         QVERIFY(ink.height() > expected.height() * 9 / 10);
-        QVERIFY(!paper.chart.Printing());
     }
 
     void failuresDiscardTheJobAndArePassedOn_data() {
@@ -171,17 +163,16 @@ class TestChartPrinting : public QObject {
     }
     void failuresDiscardTheJobAndArePassedOn() {
         QFETCH(bool, whileDrawing);
-        PaperChart paper;
+        const ChartPrintout paper = PaperChart();
         FakePrinterService printers = OnePrinter();
         (whileDrawing ? printers.failDrawing : printers.failEnd) = "Paper jam";
-        QCOMPARE(Failure([&] { PrintChart(paper.chart, printers); }), QString("Paper jam"));
+        QCOMPARE(Failure([&] { PrintChart(paper, {}, printers); }), QString("Paper jam"));
         QCOMPARE(printers.jobs.size(), std::size_t(1));
         QVERIFY(printers.jobs.front().aborted);
         QCOMPARE(printers.jobs.front().pages, 0);
         QVERIFY(!printers.JobOpen());
-        QVERIFY(!paper.chart.Printing());
         // The next print goes through.
-        PrintChart(paper.chart, printers);
+        PrintChart(paper, {}, printers);
         QCOMPARE(printers.jobs.back().pages, 1);
     }
 };

@@ -3,8 +3,8 @@
 #include <QPixmap>
 #include <QtTest>
 
-#include "chart/chart_drawer.h"
 #include "chart/chart_fonts.h"
+#include "chart/chart_renderer.h"
 #include "chart/colors.h"
 #include "chart/results_chart.h"
 #include "chart_fixtures.h"
@@ -16,8 +16,8 @@ namespace {
 
 const QColor White(255, 255, 255);
 
-ChartSettings PaperSettings() {
-    return {{"Тест Ормитан  -  Иванов"}, true, BrushStyle::DiagCross, true};
+ChartForm PaperForm() {
+    return ChartForm::Paper("Тест Ормитан  -  Иванов");
 }
 
 struct Rendered {
@@ -27,15 +27,14 @@ struct Rendered {
 
 // Draws the chart as the screen (button-face background) or as the paper (white page) shows it.
 Rendered Render(const std::vector<ChartPoint>& points, QSize size,
-                const ChartSettings& settings = {}) {
-    const FontMetrics metrics;
+                const ChartForm& form = ChartForm::Screen()) {
     Rendered out{QImage(size, QImage::Format_RGB32),
-                 LayOutChart({size, points, settings.printing,
-                              settings.footerVisible ? settings.footerText : QStringList()},
-                             metrics)};
-    out.image.fill(settings.printing ? White : QColor(Qt::magenta));
+                 LayOutChart({size, points, form.paper,
+                              form.paper ? QStringList{form.footer} : QStringList()},
+                             FontMetrics())};
+    out.image.fill(form.paper ? White : QColor(Qt::magenta));
     QPainter painter(&out.image);
-    DrawChart(painter, QRect(QPoint(0, 0), size), points, settings, metrics, PanelColor());
+    RenderChart(painter, QRect(QPoint(0, 0), size), points, form);
     return out;
 }
 
@@ -130,7 +129,7 @@ class TestChartRender : public QObject {
 
     void paperForm() {
         const QSize size(996, 616);
-        const Rendered r = Render(GiftPoints(SampleScores), size, PaperSettings());
+        const Rendered r = Render(GiftPoints(SampleScores), size, PaperForm());
         const ChartLayout& layout = r.layout;
         QCOMPARE(ColoursIn(r.image, QRect(0, 0, layout.margins.left, size.height())),
                  QSet<QRgb>{White.rgb()});
@@ -163,7 +162,7 @@ class TestChartRender : public QObject {
         const QRect target(100, 80, 200, 150);
         {
             QPainter painter(&image);
-            DrawChart(painter, target, points, PaperSettings(), FontMetrics(), PanelColor());
+            RenderChart(painter, target, points, PaperForm());
         }
         QImage outside = image.copy();
         QPainter(&outside).fillRect(target, White);
@@ -186,7 +185,7 @@ class TestChartRender : public QObject {
 
         chart.repaint();
         QCOMPARE(chart.CompositionCount(), composed);
-        chart.SetBarBrushStyle(BrushStyle::Solid);  // no change
+        chart.PrintSettings().PaperMargins = {1, 2, 3, 4};  // printing only
         chart.repaint();
         QCOMPARE(chart.CompositionCount(), composed);
 
@@ -196,37 +195,29 @@ class TestChartRender : public QObject {
         chart.Series1().Add(3, "x", AutoColor);
         chart.repaint();
         QCOMPARE(chart.CompositionCount(), composed + 2);
-        chart.SetFooterText({"a"});
+        chart.Series1().Clear();
         chart.repaint();
         QCOMPARE(chart.CompositionCount(), composed + 3);
     }
 
-    void widgetShowsTheChartAndNothingWhilePrinting() {
+    // The widget draws the screen form whatever was printed from it.
+    void widgetShowsTheScreenForm() {
         ResultsChart chart;
         chart.resize(500, 300);
         for (const ChartPoint& point : UniformPoints(10)) {
             chart.Series1().Add(point.value, point.label, point.color);
         }
-        const auto paint = [&chart] {
-            QPixmap pixmap(chart.size());
-            pixmap.fill(Qt::magenta);
-            chart.render(&pixmap, QPoint(), QRegion(), QWidget::RenderFlags());
-            return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-        };
+        const ChartPrintout printout = chart.Printout("Тест Ормитан     ");
+        QCOMPARE(printout.clientSize, (ormitan::print::Size{500, 300}));
+        QVERIFY(printout.form.paper);
+        QPixmap pixmap(chart.size());
+        chart.render(&pixmap, QPoint(), QRegion(), QWidget::RenderFlags());
+        const QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
         const ChartLayout layout =
             LayOutChart({chart.size(), chart.Series1().Points(), false, {}}, FontMetrics());
         const BarLayout& bar = layout.bars[0];
-        QCOMPARE(At(paint(), bar.centre, (bar.top + bar.bottom) / 2), QColor(255, 0, 0));
-
-        chart.SetPrinting(true);
-        chart.Series1().Clear();
-        const int composed = chart.CompositionCount();
-        QCOMPARE(ColoursIn(paint(), QRect(QPoint(0, 0), chart.size())),
-                 QSet<QRgb>{qRgb(255, 0, 255)});
-        QCOMPARE(chart.CompositionCount(), composed);
-        chart.SetPrinting(false);
-        QVERIFY(!ColoursIn(paint(), QRect(QPoint(0, 0), chart.size())).contains(qRgb(255, 0, 255)));
-        QCOMPARE(chart.CompositionCount(), composed + 1);
+        QCOMPARE(At(image, bar.centre, (bar.top + bar.bottom) / 2), QColor(255, 0, 0));
+        QCOMPARE(At(image, 1, 1), PanelColor());
     }
 
     // Every size lays out and draws, in both forms; where a plot fits, the bars stay inside the
@@ -247,10 +238,9 @@ class TestChartRender : public QObject {
         }
         const std::vector<ChartPoint> points = GiftPoints(scores);
         QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-        for (const ChartSettings& settings : {ChartSettings{}, PaperSettings()}) {
+        for (const ChartForm& form : {ChartForm::Screen(), PaperForm()}) {
             QPainter painter(&image);
-            DrawChart(painter, QRect(QPoint(0, 0), size), points, settings, FontMetrics(),
-                      PanelColor());
+            RenderChart(painter, QRect(QPoint(0, 0), size), points, form);
         }
         const ChartLayout layout = LayOutChart({size, points, false, {}}, FontMetrics());
         QCOMPARE(int(layout.bars.size()), 25);

@@ -11,21 +11,17 @@
 
 namespace ormitan::test {
 
-// The chart of the sample results as the report's print button leaves it, at the size the
+// The chart of the sample results as the report's print button hands it over, at the size the
 // report gives it on a 1024 x 768 screen.
-struct PaperChart {
+inline chart::ChartPrintout PaperChart() {
     chart::ResultsChart chart;
-    PaperChart() {
-        chart.setObjectName("Chart1");
-        chart.resize(996, 616);
-        for (const chart::ChartPoint& point : chart::test::GiftPoints(chart::test::SampleScores)) {
-            chart.Series1().Add(point.value, point.label, point.color);
-        }
-        chart.SetFooterText({"Тест Ормитан  -  ivanov"});
-        chart.SetFooterVisible(true);
-        chart.SetBarBrushStyle(chart::BrushStyle::DiagCross);
+    chart.setObjectName("Chart1");
+    chart.resize(996, 616);
+    for (const chart::ChartPoint& point : chart::test::GiftPoints(chart::test::SampleScores)) {
+        chart.Series1().Add(point.value, point.label, point.color);
     }
-};
+    return chart.Printout("Тест Ормитан  -  ivanov");
+}
 
 inline platform::FakePrinter Printer(const QString& name, int orientation) {
     platform::FakePrinter printer;

@@ -23,9 +23,10 @@ constexpr print::Rect Paper{26, 31, 494, 384};
 constexpr print::Rect Chart{96, 119, 424, 296};
 
 struct Sheet {
-    PaperChart paper;
+    const chart::ChartPrintout paper = PaperChart();
+    print::PrintSetup setup{{15, 25, 15, 25}, true, 0};
     platform::FakePrinterService printers = TwoPrinters();
-    TPreviewPage view{printers};
+    TPreviewPage view{printers, setup};
     struct Step {
         QObject* sender;
         bool disableProportional;
@@ -35,13 +36,12 @@ struct Sheet {
     int dragsFinished = 0;
 
     Sheet() {
-        paper.chart.PrintSettings().PaperMargins = {15, 25, 15, 25};
-        view.SetImage(&paper.chart);
+        view.SetImage(&paper);
         view.resize(ViewSize);
-        // As the window answers a drag step: the lines go back at the new place.
+        // As the window answers a drag step: the margins go into its setup.
         view.SetOnChangeMargins([this](QObject* sender, bool disable, const print::Margins& m) {
             steps.push_back({sender, disable, m});
-            view.InvertMarginLines();
+            setup.PaperMargins = m;
         });
         view.SetOnDragFinished([this] { ++dragsFinished; });
         view.show();
@@ -123,19 +123,14 @@ class TestPreviewPage : public QObject {
         Sheet s;
         QVERIFY(Dotted(Pixels(s.Shown(), part)));
 
-        // Inverted once they are gone, inverted again they are back, and nothing else changed.
-        const QImage before = s.Shown();
-        s.view.InvertMarginLines();
-        QVERIFY(AllOf(Pixels(s.Shown(), part), White));
-        s.view.InvertMarginLines();
-        QCOMPARE(s.Shown(), before);
-
-        // Hidden, they are not drawn, and inverting does not bring them.
+        // Hidden, they are not drawn, and a drag does not bring them.
         s.view.SetShowMargins(false);
         s.view.Repaint();
         QVERIFY(AllOf(Pixels(s.Shown(), part), White));
-        s.view.InvertMarginLines();
+        QTest::mousePress(&s.view, Qt::LeftButton, {}, At(Chart.left + 1, 200));
+        QTest::mouseMove(&s.view, At(Chart.left + 10, 200));
         QVERIFY(AllOf(Pixels(s.Shown(), part), White));
+        QVERIFY(AllOf(Column(s.Shown(), Chart.left + 9, 33, Chart.top - 1), White));
     }
 
     // Only the chart rectangle carries the chart, in its paper form: no panel colour anywhere on
@@ -145,7 +140,6 @@ class TestPreviewPage : public QObject {
         s.view.SetShowMargins(false);
         s.view.Repaint();
         const QImage image = s.Shown();
-        QVERIFY(!s.paper.chart.Printing());
         // The screen's panel would fill the rectangle; a few pixels of smoothed text may match it.
         int panel = 0;
         bool dark = false;
@@ -168,9 +162,8 @@ class TestPreviewPage : public QObject {
         s.Shown();
         const int recorded = s.view.RecordingCount();
         QVERIFY(recorded >= 1);
-        // Showing the kept sheet again, or inverting its lines, records nothing.
+        // Showing the kept sheet again records nothing.
         s.Shown();
-        s.view.InvertMarginLines();
         s.Shown();
         QCOMPARE(s.view.RecordingCount(), recorded);
         s.view.Repaint();
@@ -207,7 +200,6 @@ class TestPreviewPage : public QObject {
         QTest::mouseMove(&s.view, At(Chart.left + 10, 200));
         QTest::mouseRelease(&s.view, Qt::LeftButton, {}, At(Chart.left + 10, 200));
         QVERIFY(s.steps.empty());
-        QCOMPARE(s.paper.chart.PrintSettings().PaperMargins, (print::Margins{15, 25, 15, 25}));
     }
 
     void cursorsFollowTheZones_data() {
@@ -252,7 +244,6 @@ class TestPreviewPage : public QObject {
         QVERIFY(s.steps[0].disableProportional);
         // (106 - 26) × 100 / 468 = 17.09
         QCOMPARE(s.steps[0].margins, (print::Margins{17, 25, 15, 25}));
-        QCOMPARE(s.paper.chart.PrintSettings().PaperMargins, s.steps[0].margins);
         QCOMPARE(s.view.ChartRect(), (print::Rect{106, 119, 424, 296}));
 
         const QImage during = s.Shown();

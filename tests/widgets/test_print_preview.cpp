@@ -61,7 +61,10 @@ void Paste(QSpinBox* edit, const QString& text) {
 struct PreviewRun {
     FakeMessageBoxes messages;
     platform::FakePrinterService printers = TwoPrinters();
-    PaperChart paper;
+    const chart::ChartPrintout paper = PaperChart();
+    // The setup kept between previews, as the report's chart keeps it.
+    print::PrintSetup kept;
+    TChartPreview* open = nullptr;
     bool opened = false;
 
     PreviewRun() { App().SetMessageBoxes(&messages); }
@@ -69,15 +72,19 @@ struct PreviewRun {
     PreviewRun(const PreviewRun&) = delete;
     PreviewRun& operator=(const PreviewRun&) = delete;
 
-    print::Margins& Margins() { return paper.chart.PrintSettings().PaperMargins; }
+    // The preview's own setup while it is open, the kept one otherwise.
+    const print::PrintSetup& Setup() const { return open != nullptr ? open->Setup() : kept; }
+    const print::Margins& Margins() const { return Setup().PaperMargins; }
 
     void Open(std::function<void(TChartPreview&, Ui::TChartPreview&)> action) {
         opened = false;
         WhenPreviewShown([this, action](TChartPreview& preview) {
             opened = true;
+            open = &preview;
             action(preview, preview.Controls());
+            open = nullptr;
         });
-        ShowPrintPreview(nullptr, paper.chart, printers);
+        kept = ShowPrintPreview(nullptr, paper, kept, printers);
         QVERIFY(opened);
         QVERIFY(OpenPreview() == nullptr);
     }
@@ -160,7 +167,7 @@ class TestPrintPreview : public QObject {
             QVERIFY(ui.ShowMargins->isChecked());
             QVERIFY(preview.Sheet().ShowMargins());
             QVERIFY(preview.Sheet().HasSheet());
-            QCOMPARE(preview.Sheet().Image(), &run.paper.chart);
+            QCOMPARE(preview.Sheet().Image()->form.footer, run.paper.form.footer);
             QVERIFY(run.messages.errors.isEmpty());
         });
     }
@@ -254,7 +261,7 @@ class TestPrintPreview : public QObject {
             const bool taken = margins != LaserLandscape;
             QCOMPARE(ui.BReset->isEnabled(), taken);
             QCOMPARE(ui.CBProp->isChecked(), !taken);
-            QCOMPARE(run.paper.chart.PrintSettings().PrintProportional, !taken);
+            QCOMPARE(run.Setup().PrintProportional, !taken);
             if (taken) {
                 QVERIFY(preview.Sheet().RecordingCount() > recorded);
                 QVERIFY(Frames(preview.Sheet(), margins));
@@ -308,7 +315,7 @@ class TestPrintPreview : public QObject {
             QVERIFY(!ui.BReset->isEnabled());
             // "Сброс" leaves "Пропорция" as it was.
             QVERIFY(!ui.CBProp->isChecked());
-            QVERIFY(!run.paper.chart.PrintSettings().PrintProportional);
+            QVERIFY(!run.Setup().PrintProportional);
         });
     }
 
@@ -317,7 +324,7 @@ class TestPrintPreview : public QObject {
         run.Open([&](TChartPreview&, Ui::TChartPreview& ui) {
             // Unchecking changes no margin.
             ui.CBProp->click();
-            QVERIFY(!run.paper.chart.PrintSettings().PrintProportional);
+            QVERIFY(!run.Setup().PrintProportional);
             QCOMPARE(run.Margins(), LaserLandscape);
             QVERIFY(!ui.BReset->isEnabled());
             Paste(ui.SETopMa, "40");
@@ -325,7 +332,7 @@ class TestPrintPreview : public QObject {
             QVERIFY(ui.BReset->isEnabled());
             // Checking recomputes them and makes them the ones "Сброс" goes back to.
             ui.CBProp->click();
-            QVERIFY(run.paper.chart.PrintSettings().PrintProportional);
+            QVERIFY(run.Setup().PrintProportional);
             QCOMPARE(run.Margins(), LaserLandscape);
             QCOMPARE(Shown(ui), LaserLandscape);
             QVERIFY(!ui.BReset->isEnabled());
@@ -428,9 +435,9 @@ class TestPrintPreview : public QObject {
             QCOMPARE(ui.Resolution->pageStep(), 1);
             const int recorded = preview.Sheet().RecordingCount();
             QTest::keyClick(ui.Resolution, Qt::Key_Left);
-            QCOMPARE(run.paper.chart.PrintSettings().PrintDetail, -1);
+            QCOMPARE(run.Setup().PrintDetail, -1);
             ui.Resolution->setValue(-100);
-            QCOMPARE(run.paper.chart.PrintSettings().PrintDetail, -100);
+            QCOMPARE(run.Setup().PrintDetail, -100);
             QCOMPARE(preview.Sheet().RecordingCount(), recorded + 2);
         });
     }
@@ -486,7 +493,7 @@ class TestPrintPreview : public QObject {
         for (platform::FakePrinter& printer : run.printers.printers) {
             printer.hasSettings = hasSettings;
         }
-        run.paper.chart.PrintSettings() = {{10, 10, 10, 10}, false, -30};
+        run.kept = {{10, 10, 10, 10}, false, -30};
         run.Open([&](TChartPreview&, Ui::TChartPreview& ui) {
             QCOMPARE(run.messages.errors, QStringList{message});
             QCOMPARE(ui.Printers->count(), count);
@@ -508,7 +515,7 @@ class TestPrintPreview : public QObject {
             }
             QCOMPARE(run.messages.errors.size(), hasDefault ? 3 : 4);
             QCOMPARE(run.messages.errors.last(), message);
-            QCOMPARE(run.paper.chart.PrintSettings().PrintDetail, -30);
+            QCOMPARE(run.Setup().PrintDetail, -30);
         });
         QVERIFY(run.printers.jobs.empty());
     }
@@ -526,7 +533,7 @@ class TestPrintPreview : public QObject {
             for (const int step : {12, 30}) {
                 QTest::mouseMove(&page, start + QPoint(step, 0));
                 QVERIFY(!ui.CBProp->isChecked());
-                QVERIFY(!run.paper.chart.PrintSettings().PrintProportional);
+                QVERIFY(!run.Setup().PrintProportional);
                 QCOMPARE(page.ChartRect().left, start.x() + step);
                 QVERIFY(StandsFor(page.ChartRect(), paper, run.Margins()));
                 QCOMPARE(Shown(ui), run.Margins());
@@ -614,7 +621,6 @@ class TestPrintPreview : public QObject {
         QCOMPARE(job.pages, 1);
         QVERIFY(!job.aborted);
         QVERIFY(run.messages.errors.isEmpty());
-        QVERIFY(!run.paper.chart.Printing());
     }
 
     void aFailedPrintIsDiscardedAndReported_data() {
@@ -641,11 +647,11 @@ class TestPrintPreview : public QObject {
         QCOMPARE(run.printers.jobs[0].pages, 0);
         QCOMPARE(run.printers.jobs[1].pages, 1);
         QVERIFY(!run.printers.JobOpen());
-        QVERIFY(!run.paper.chart.Printing());
     }
 
-    // The report's print button puts the chart in its paper form for the preview and takes it
-    // back afterwards.
+    // The report's print button shows the preview the chart in its paper form, with the footer
+    // for the results' name, while the screen's chart is hidden; afterwards the report shows its
+    // chart again, and the next preview starts where this one left off.
     void theReportsPrintButton_data() {
         QTest::addColumn<bool>("saved");
         QTest::addColumn<QString>("footer");
@@ -658,27 +664,21 @@ class TestPrintPreview : public QObject {
         TestProgram p;
         p.messages.warningAnswers = {MessageBoxes::Yes};
         chart::ResultsChart& chart = p.report->Chart1();
-        QStringList footerDuring;
-        bool footerVisibleDuring = false;
-        bool hatchedDuring = false;
-        bool chartHiddenDuring = false;
-        bool previewOnChart = false;
-        bool solidAfter = false;
-        bool footerHiddenAfter = false;
-        bool chartVisibleAfter = false;
+        std::vector<chart::ChartPrintout> shown;
+        std::vector<bool> chartHidden;
+        std::vector<bool> proportional;
         p.WhenReportShown([&] {
-            WhenPreviewShown([&](TChartPreview& preview) {
-                footerDuring = chart.FooterText();
-                footerVisibleDuring = chart.FooterVisible();
-                hatchedDuring = chart.BarBrushStyle() == chart::BrushStyle::DiagCross;
-                chartHiddenDuring = !chart.isVisible();
-                previewOnChart = preview.Sheet().Image() == &chart;
-                QCOMPARE(preview.parentWidget(), p.report);
-            });
-            QTest::mouseClick(p.report->Controls().SpeedButtonPrint, Qt::LeftButton);
-            solidAfter = chart.BarBrushStyle() == chart::BrushStyle::Solid;
-            footerHiddenAfter = !chart.FooterVisible();
-            chartVisibleAfter = chart.isVisible();
+            for (int opening = 0; opening < 2; ++opening) {
+                WhenPreviewShown([&](TChartPreview& preview) {
+                    shown.push_back(*preview.Sheet().Image());
+                    chartHidden.push_back(!chart.isVisible());
+                    proportional.push_back(preview.Controls().CBProp->isChecked());
+                    preview.Controls().CBProp->setChecked(false);
+                    preview.close();
+                });
+                QTest::mouseClick(p.report->Controls().SpeedButtonPrint, Qt::LeftButton);
+                QVERIFY(chart.isVisible());
+            }
             p.report->close();
         });
         if (saved) {
@@ -690,14 +690,16 @@ class TestPrintPreview : public QObject {
         } else {
             p.AnswerThrough(125, [](int) { return 2; });
         }
-        QCOMPARE(footerDuring, QStringList{footer});
-        QVERIFY(footerVisibleDuring);
-        QVERIFY(hatchedDuring);
-        QVERIFY(chartHiddenDuring);
-        QVERIFY(previewOnChart);
-        QVERIFY(solidAfter);
-        QVERIFY(footerHiddenAfter);
-        QVERIFY(chartVisibleAfter);
+        QCOMPARE(shown.size(), std::size_t(2));
+        QVERIFY(shown[0].form.paper);
+        QCOMPARE(shown[0].form.footer, footer);
+        QCOMPARE(shown[0].title, QString("Chart1"));
+        QCOMPARE(shown[0].clientSize, (print::Size{chart.width(), chart.height()}));
+        QCOMPARE(shown[0].points.size(), std::size_t(25));
+        QCOMPARE(shown[0].points[0].value, saved ? 12.0 : 10.0);
+        QCOMPARE(chartHidden, (std::vector<bool>{true, true}));
+        QCOMPARE(proportional, (std::vector<bool>{true, false}));
+        QVERIFY(!chart.PrintSettings().PrintProportional);
         QVERIFY(p.messages.errors.isEmpty());
     }
 };
