@@ -44,6 +44,10 @@ start_buses() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
     chmod 700 "$XDG_RUNTIME_DIR"
+    # Settings of their own: Qt's file dialogs remember the last folder in the user's settings,
+    # and a dialog that opens where another test left it (/proc) behaves otherwise.
+    E2E_CONFIG=$(mktemp -d)
+    export XDG_CONFIG_HOME=$E2E_CONFIG
 }
 
 # start_window_manager: openbox, once it manages the screen (it then names itself on the root
@@ -68,6 +72,7 @@ stop_display() {
     [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
     kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
+    [ -n "${E2E_CONFIG:-}" ] && rm -rf "$E2E_CONFIG"
 }
 
 # outer_geometry WINDOW: "X Y WIDTH HEIGHT" of the whole window, the window manager's frame

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStandardPaths>
 #include <QStringList>
 #include <deque>
 #include <optional>
@@ -66,6 +67,7 @@ class FakeShell final : public ormitan::Shell {
 // handler reach its error handler exactly as in the program.
 #define ORMITAN_WIDGET_TEST_MAIN(TestClass)          \
     int main(int argc, char** argv) {                \
+        QStandardPaths::setTestModeEnabled(true);    \
         ormitan::OrmitanApplication app(argc, argv); \
         TestClass test;                              \
         return QTest::qExec(&test, argc, argv);      \
