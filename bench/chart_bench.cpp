@@ -27,8 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart_drawer.h"
-#include "chart/results_chart.h"
+#include "chart/chart_renderer.h"
 #include "core/catalogue.h"
 #include "core/results_file.h"
 #include "platform/posix_file_layer.h"
@@ -54,21 +53,15 @@ QString GiftLabel(int gift) {
     return QString::fromUtf8(GiftName(gift));
 }
 
-// The report's chart, filled as the report window fills it.
-std::unique_ptr<chart::ResultsChart> ProgramChart(const ScoreArray& scores) {
-    auto chart = std::make_unique<chart::ResultsChart>();
-    for (int gift = 1; gift <= GiftCount; ++gift) {
-        chart->Series1().Add(scores[std::size_t(gift - 1)], GiftLabel(gift), chart::AutoColor);
-    }
-    return chart;
-}
-
+// Each iteration draws through one renderer, as the report's chart does after a resize.
 void ComposeProgram(benchmark::State& state, const ScoreArray& scores, ImageSize size) {
-    const auto chart = ProgramChart(scores);
+    chart::BarSeries series(nullptr);
+    chart::AddGiftBars(series, scores);
+    chart::ChartRenderer renderer;
     QImage image(size.width, size.height, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&image);
-        chart->Draw(painter, image.rect());
+        renderer.Render(painter, image.rect(), series.Points(), chart::ChartForm::Screen());
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
@@ -131,7 +124,6 @@ void FillOnce(benchmark::State& state, ImageSize size) {
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-
 
 }  // namespace
 

@@ -291,14 +291,18 @@ const QStaticText& ScreenCache::Text(TextRole role, const QString& text) {
 
 bool ScreenCache::HalfToneCoversOrigin() {
     if (!halfToneCoversOrigin_) {
-        QImage probe(1, 1, QImage::Format_RGB32);
-        probe.fill(Qt::white);
-        QPainter painter(&probe);
-        painter.fillRect(probe.rect(), QBrush(Qt::black, Qt::Dense4Pattern));
-        painter.end();
-        halfToneCoversOrigin_ = probe.pixel(0, 0) == QColor(Qt::black).rgb();
+        halfToneCoversOrigin_ = chart::HalfToneCoversOrigin();
     }
     return *halfToneCoversOrigin_;
+}
+
+bool HalfToneCoversOrigin() {
+    QImage probe(1, 1, QImage::Format_RGB32);
+    probe.fill(Qt::white);
+    QPainter painter(&probe);
+    painter.fillRect(probe.rect(), QBrush(Qt::black, Qt::Dense4Pattern));
+    painter.end();
+    return probe.pixel(0, 0) == QColor(Qt::black).rgb();
 }
 
 QColor PanelColor() {

@@ -36,6 +36,10 @@ struct DrawStyle {
     ScreenCache* cache = nullptr;  // none: every text is laid out as it is drawn
 };
 
+// Whether Qt's half-tone pattern, laid from the origin, covers the pixel at the origin: a fill
+// with it draws a dotted line one pixel wide once it is put in phase with the line's first pixel.
+bool HalfToneCoversOrigin();
+
 // The button-face colour of the application palette.
 QColor PanelColor();
 

@@ -5,6 +5,7 @@
 #include <QPicture>
 #include <algorithm>
 
+#include "chart/chart_drawer.h"
 #include "chart/chart_printing.h"
 #include "core/errors.h"
 #include "platform/hand_cursor.h"
@@ -150,17 +151,22 @@ void TPreviewPage::DrawPaper(QPainter& painter) const {
 // nothing of the chart.
 void TPreviewPage::DrawMarginLines(QPainter& painter) const {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-    QPen pen(MarginLineColor, 1, Qt::CustomDashLine, Qt::FlatCap);
-    pen.setDashPattern({1.0, 1.0});
-    painter.setPen(pen);
+    // NOT-XOR with silver is XOR with silver's complement, and XOR leaves the pattern's gaps,
+    // which carry no colour, as they are.
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    const QColor dots(~MarginLineColor.rgb() | 0xff000000);
+    const bool coversOrigin = chart::HalfToneCoversOrigin();
     for (const print::Line& line : print::MarginLines(chartRect_, paperRect_)) {
-        // Through the pixels' centres; the flat cap stops short of `to`.
-        const bool vertical = line.from.x == line.to.x;
-        const QPointF half = vertical ? QPointF(0.5, 0) : QPointF(0, 0.5);
-        painter.drawLine(QPointF(line.from.x, line.from.y) + half,
-                         QPointF(line.to.x, line.to.y) + half);
+        // A line one pixel wide from `from` to just short of `to`, a dot on its first pixel and
+        // every other one after: one fill with the half-tone pattern in that phase, which a
+        // dashed pen would draw a dot at a time.
+        const QRect pixels(
+            QPoint(line.from.x, line.from.y),
+            QPoint(std::max(line.from.x, line.to.x - 1), std::max(line.from.y, line.to.y - 1)));
+        const int shift = (((line.from.x + line.from.y) % 2 + 2) % 2 + (coversOrigin ? 0 : 1)) % 2;
+        painter.setBrushOrigin(QPointF(shift, 0));
+        painter.fillRect(pixels, QBrush(dots, Qt::Dense4Pattern));
     }
     painter.restore();
 }
