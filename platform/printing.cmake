@@ -13,6 +13,9 @@ add_library(ormitan_platform_print STATIC
     ${CMAKE_CURRENT_LIST_DIR}/pdf_file_job.cpp ${CMAKE_CURRENT_LIST_DIR}/pdf_file_job.h
     ${CMAKE_CURRENT_LIST_DIR}/pdf_file_dialog.cpp ${CMAKE_CURRENT_LIST_DIR}/pdf_file_dialog.h)
 ormitan_layer_root(ormitan_platform_print platform)
+# libcups is opened when the first job is submitted (cups_print_job.cpp): only its headers here.
+target_include_directories(ormitan_platform_print PRIVATE
+    $<TARGET_PROPERTY:Cups::Cups,INTERFACE_INCLUDE_DIRECTORIES>)
 target_link_libraries(ormitan_platform_print
     PUBLIC ormitan_printer_service ormitan_core Qt6::PrintSupport Qt6::Widgets
-    PRIVATE Cups::Cups)
+    PRIVATE ${CMAKE_DL_LIBS})

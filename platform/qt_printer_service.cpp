@@ -36,12 +36,20 @@ std::unique_ptr<QPrinter> PrinterFor(const QString& name, bool& valid) {
 
 }  // namespace
 
-QtPrinterService::QtPrinterService(AskPdfFileName askPdfFileName, FileLayer& files)
+QtPrinterService::QtPrinterService(AskPdfFileName askPdfFileName, FileLayer& files,
+                                   BeforeStandardDialog beforeStandardDialog)
     : askPdfFileName_(std::move(askPdfFileName)),
+      beforeStandardDialog_(std::move(beforeStandardDialog)),
       files_(files),
       jobOpen_(std::make_shared<bool>(false)) {}
 
 QtPrinterService::~QtPrinterService() = default;
+
+void QtPrinterService::BeforeDialog() const {
+    if (beforeStandardDialog_) {
+        beforeStandardDialog_();
+    }
+}
 
 QStringList QtPrinterService::Printers() {
     QStringList names;
@@ -148,6 +156,7 @@ bool QtPrinterService::Setup(QWidget* parent) {
     if (valid_) {
         chosen->setPageLayout(printer_->pageLayout());
     }
+    BeforeDialog();
     if (name == PdfEntry()) {
         QPageSetupDialog dialog(chosen.get(), parent);
         if (dialog.exec() != QDialog::Accepted) {
@@ -176,6 +185,7 @@ std::unique_ptr<PrintJob> QtPrinterService::BeginDocument(const QString& title) 
     if (*current_ != PdfEntry()) {
         return std::make_unique<CupsPrintJob>(*current_, printer.pageLayout(), title, jobOpen_);
     }
+    BeforeDialog();
     const std::optional<QString> path = askPdfFileName_(title);
     if (!path) {
         throw EAbort();

@@ -19,6 +19,9 @@ inline constexpr char PdfFileEntry[] = "Файл PDF";
 // Asks where to write the PDF file of a document titled `title`; nullopt when the user cancels.
 using AskPdfFileName = std::function<std::optional<QString>(const QString& title)>;
 
+// Called each time before a standard Qt dialog opens (the print setup, the PDF file's name).
+using BeforeStandardDialog = std::function<void()>;
+
 // The system's CUPS printers through Qt, followed by "Файл PDF". Printers are listed by
 // QPrinterInfo, measured and configured through QPrinter in high-resolution mode, and a job is
 // drawn into a spool file that is sent to CUPS only when it ends, so that aborting it really
@@ -26,7 +29,8 @@ using AskPdfFileName = std::function<std::optional<QString>(const QString& title
 // a cancelled or failed job leaves any previous file of that name as it was.
 class QtPrinterService final : public PrinterService {
   public:
-    QtPrinterService(AskPdfFileName askPdfFileName, FileLayer& files);
+    QtPrinterService(AskPdfFileName askPdfFileName, FileLayer& files,
+                     BeforeStandardDialog beforeStandardDialog = {});
     ~QtPrinterService() override;
     QtPrinterService(const QtPrinterService&) = delete;
     QtPrinterService& operator=(const QtPrinterService&) = delete;
@@ -54,7 +58,10 @@ class QtPrinterService final : public PrinterService {
     QPrinter& OpenedPrinter();
     QPrinter& PrinterWithSettings();
 
+    void BeforeDialog() const;
+
     AskPdfFileName askPdfFileName_;
+    BeforeStandardDialog beforeStandardDialog_;
     FileLayer& files_;
     QStringList names_;
     std::optional<QString> current_;

@@ -81,8 +81,9 @@ struct QtFileDialogs::Remembered {
     QString startFolder;
 };
 
-QtFileDialogs::QtFileDialogs()
-    : icons_(std::make_unique<NameOnlyIconProvider>()),
+QtFileDialogs::QtFileDialogs(std::function<void()> beforeDialog)
+    : beforeDialog_(std::move(beforeDialog)),
+      icons_(std::make_unique<NameOnlyIconProvider>()),
       opened_(std::make_unique<Remembered>()),
       saved_(std::make_unique<Remembered>()) {}
 
@@ -91,6 +92,9 @@ QtFileDialogs::~QtFileDialogs() = default;
 // Each dialog is made when it is first asked for: a file dialog reads the folder, the MIME
 // database, the icon theme and Qt's settings file, none of which the start-up needs.
 std::optional<std::string> QtFileDialogs::AskOpenPath(QWidget* parent) {
+    if (beforeDialog_) {
+        beforeDialog_();
+    }
     if (!open_) {
         open_ = std::make_unique<ResultsFileDialog>(QFileDialog::AcceptOpen,
                                                     "Результаты  теста (*.tst)", *icons_);
@@ -100,6 +104,9 @@ std::optional<std::string> QtFileDialogs::AskOpenPath(QWidget* parent) {
 }
 
 std::optional<std::string> QtFileDialogs::AskSavePath(QWidget* parent) {
+    if (beforeDialog_) {
+        beforeDialog_();
+    }
     if (!save_) {
         save_ = std::make_unique<ResultsFileDialog>(QFileDialog::AcceptSave,
                                                     "Результаты теста (*.tst)", *icons_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "services.h"
@@ -15,7 +16,8 @@ namespace ormitan {
 // a cancelled dialog remembers nothing new, not even the folder it was left in.
 class QtFileDialogs final : public FileDialogs {
   public:
-    QtFileDialogs();
+    // `beforeDialog`, when given, runs each time before a dialog opens.
+    explicit QtFileDialogs(std::function<void()> beforeDialog = {});
     ~QtFileDialogs() override;
     std::optional<std::string> AskOpenPath(QWidget* parent) override;
     std::optional<std::string> AskSavePath(QWidget* parent) override;
@@ -23,6 +25,7 @@ class QtFileDialogs final : public FileDialogs {
   private:
     struct Remembered;
     std::optional<std::string> Run(QFileDialog& dialog, Remembered& remembered, QWidget* parent);
+    std::function<void()> beforeDialog_;
     // The dialogs' helper threads use the icon provider until the dialogs are gone.
     std::unique_ptr<QFileIconProvider> icons_;
     std::unique_ptr<QFileDialog> open_;

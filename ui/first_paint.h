@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QMetaObject>
 #include <QObject>
@@ -25,8 +24,8 @@ inline void AfterFirstPaint(QWidget& window, std::function<void()> action) {
         bool eventFilter(QObject* watched, QEvent* event) override {
             if (watched == &window_ && event->type() == QEvent::Paint) {
                 window_.removeEventFilter(this);
-                QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(action_),
-                                          Qt::QueuedConnection);
+                // Dropped with the window, should it go before the call comes.
+                QMetaObject::invokeMethod(&window_, std::move(action_), Qt::QueuedConnection);
                 deleteLater();
             }
             return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -28,8 +30,10 @@ struct ProgramServices {
 
 // The program's session: the results document and the windows, created once in their fixed
 // order (questionnaire, report, about, definitions) and wired to each other and to the services.
-// Errors that leave a handler go to `services.messages` while the program lives.
-class Program {
+// The questionnaire comes first and alone; the three hidden windows follow right after its first
+// completed paint, or at the first input or the first question for one of them, whichever comes
+// first. Errors that leave a handler go to `services.messages` while the program lives.
+class Program final : public QObject {
   public:
     explicit Program(const ProgramServices& services);
     ~Program();
@@ -38,22 +42,34 @@ class Program {
 
     ResultsDocument& Results() { return results_; }
     TMainForm& Main() { return main_; }
-    TFormReport& Report() { return *report_; }
-    TAboutBox& About() { return *about_; }
-    TAboutBoxGifts& Gifts() { return *gifts_; }
+    TFormReport& Report() { return (CreateHiddenWindows(), *report_); }
+    TAboutBox& About() { return (CreateHiddenWindows(), *about_); }
+    TAboutBoxGifts& Gifts() { return (CreateHiddenWindows(), *gifts_); }
+    bool HiddenWindowsCreated() const { return report_ != nullptr; }
 
-    // Shows the questionnaire. With a results file from the command line, that file's report
-    // follows once the questionnaire is on screen; the program ends when the report closes, or
-    // goes on as a questionnaire when the file cannot be read.
-    void Start(const std::optional<std::string>& resultsFile);
+    // Shows the questionnaire. `afterFirstPaint` runs right after its first completed paint,
+    // before the hidden windows are created. With a results file from the command line, that
+    // file's report follows once the questionnaire is on screen and the windows exist; the
+    // program ends when the report closes, or goes on as a questionnaire when the file cannot be
+    // read.
+    void Start(const std::optional<std::string>& resultsFile,
+               std::function<void()> afterFirstPaint = {});
+
+  protected:
+    // Until the hidden windows exist, the first input event creates them before it goes on.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Creates the report, about and definitions windows and wires them; once.
+    void CreateHiddenWindows();
+
+    const ProgramServices services_;
     ResultsDocument results_;
     // The questionnaire owns the other windows as their parent.
     TMainForm main_;
-    TFormReport* report_;
-    TAboutBox* about_;
-    TAboutBoxGifts* gifts_;
+    TFormReport* report_ = nullptr;
+    TAboutBox* about_ = nullptr;
+    TAboutBoxGifts* gifts_ = nullptr;
 };
 
 }  // namespace ormitan

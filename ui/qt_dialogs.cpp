@@ -5,11 +5,9 @@
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QLibraryInfo>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleFactory>
-#include <QTranslator>
 #include <algorithm>
 
 #include "product.h"
@@ -82,14 +80,14 @@ void WarningDialog::closeEvent(QCloseEvent* event) {
     done(MessageBoxes::Closed);
 }
 
-bool InstallStandardDialogTranslations(QTranslator& translator) {
-    if (!translator.load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        return false;
+void QtMessageBoxes::BeforeBox() const {
+    if (beforeBox_) {
+        beforeBox_();
     }
-    return QCoreApplication::installTranslator(&translator);
 }
 
 void QtMessageBoxes::ShowError(const QString& text) {
+    BeforeBox();
     QMessageBox box(QMessageBox::Critical, product::ApplicationTitle, text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
@@ -104,6 +102,7 @@ void QtMessageBoxes::ShowError(const QString& text) {
 }
 
 int QtMessageBoxes::AskWarningYesNo(const QString& question) {
+    BeforeBox();
     WarningDialog dialog(question, QApplication::activeWindow());
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.exec();

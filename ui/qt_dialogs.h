@@ -2,18 +2,14 @@
 
 #include <QMessageBox>
 #include <QPointer>
+#include <functional>
 
+#include "platform/standard_dialog_texts.h"
 #include "services.h"
-
-class QTranslator;
 
 namespace ormitan {
 
-// Loads Qt's own Russian texts into `translator` and installs it: the standard dialogs (open,
-// save, print setup) are the platform's and speak Russian, as on the system the program was
-// made for, whatever the user's locale. The program's own texts are never translated. False
-// when the translations are not installed.
-bool InstallStandardDialogTranslations(QTranslator& translator);
+using platform::InstallStandardDialogTranslations;
 
 // The Yes/No warning: caption "Warning", the warning icon, "&Yes" (default) and "&No"
 // (Escape). The close box answers 2, distinct from No.
@@ -39,8 +35,15 @@ class WarningDialog : public QMessageBox {
 // The error box and the warning as modal Qt message boxes over the active window.
 class QtMessageBoxes final : public MessageBoxes {
   public:
+    // `beforeBox`, when given, runs each time before a box opens.
+    explicit QtMessageBoxes(std::function<void()> beforeBox = {})
+        : beforeBox_(std::move(beforeBox)) {}
     void ShowError(const QString& text) override;
     int AskWarningYesNo(const QString& question) override;
+
+  private:
+    void BeforeBox() const;
+    std::function<void()> beforeBox_;
 };
 
 }  // namespace ormitan

@@ -1,16 +1,15 @@
 #include "startup.h"
 
 #include <QIcon>
-#include <QTranslator>
 
 #include "desktop_shell.h"
 #include "file_dialogs.h"
-#include "first_paint.h"
 #include "ormitan_application.h"
 #include "platform/hand_cursor.h"
 #include "platform/pdf_file_dialog.h"
 #include "platform/posix_file_layer.h"
 #include "platform/qt_printer_service.h"
+#include "platform/standard_dialog_texts.h"
 #include "product.h"
 #include "program.h"
 #include "qt_dialogs.h"
@@ -36,20 +35,19 @@ int RunOrmitan(int argc, char** argv, const StartupHooks& hooks) {
     }
     QApplication::setWindowIcon(icon);
     platform::HandCursor();  // registered once, before any window needs it
-    QTranslator standardDialogs;
-    InstallStandardDialogTranslations(standardDialogs);
+    // Qt's Russian texts wait for the first standard dialog: the first window shows none.
+    platform::StandardDialogTexts standardDialogTexts;
+    const auto beforeStandardDialog = [&standardDialogTexts] { standardDialogTexts.Install(); };
 
     platform::PosixFileLayer files;
-    QtFileDialogs fileDialogs;
-    QtMessageBoxes messages;
+    QtFileDialogs fileDialogs(beforeStandardDialog);
+    QtMessageBoxes messages(beforeStandardDialog);
     DesktopShell shell;
-    platform::QtPrinterService printers(platform::AskPdfFileNameWithDialog, files);
+    platform::QtPrinterService printers(platform::AskPdfFileNameWithDialog, files,
+                                        beforeStandardDialog);
     Program program({files, fileDialogs, messages, shell, printers});
 
-    if (hooks.afterFirstPaint) {
-        AfterFirstPaint(program.Main(), hooks.afterFirstPaint);
-    }
-    program.Start(resultsFile);
+    program.Start(resultsFile, hooks.afterFirstPaint);
     app.exec();
     return 0;
 }

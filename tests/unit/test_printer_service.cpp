@@ -167,6 +167,21 @@ class TestPrinterService : public QObject {
         QVERIFY(QFile::exists(Path("chart.pdf")));
     }
 
+    // The hook for Qt's dialog texts runs before the PDF file's name is asked, every time.
+    void theStandardDialogHookRunsBeforeTheFileNameIsAsked() {
+        QStringList calls;
+        QtPrinterService service(
+            [&](const QString&) {
+                calls.append("ask");
+                return std::optional<QString>();
+            },
+            files_, [&] { calls.append("hook"); });
+        for (int k = 0; k < 2; ++k) {
+            QCOMPARE(Failure([&] { service.BeginDocument("Chart1"); }), QString("silent abort"));
+        }
+        QCOMPARE(calls, (QStringList{"hook", "ask", "hook", "ask"}));
+    }
+
     void aSecondDocumentWhileOneIsOpenFails() {
         const auto service = Service();
         answer_ = Path("chart.pdf");

@@ -2,6 +2,7 @@
 // cancelled dialog that remembers nothing, a save into a missing folder refused in the dialog,
 // file types told by name only, and Qt's Russian texts that leave the program's own alone.
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 #include "fake_services.h"
+#include "platform/standard_dialog_texts.h"
 #include "ui/at_scope_exit.h"
 #include "ui/file_dialogs.h"
 #include "ui/ormitan_application.h"
@@ -156,6 +158,64 @@ class TestFileDialogs : public QObject {
         });
         QVERIFY(!dialogs.AskOpenPath(nullptr));
         QCOMPARE(type, QMimeDatabase().mimeTypeForName("application/octet-stream").comment());
+    }
+
+    // Qt's Russian texts come with the first dialog, not before, and only once.
+    void theRussianTextsArriveWithTheFirstDialog() {
+        platform::StandardDialogTexts texts;
+        QVERIFY(!texts.Installed());
+        QCOMPARE(QFileDialog::tr("Save As"), QString("Save As"));
+        int hooks = 0;
+        QtFileDialogs dialogs([&] {
+            ++hooks;
+            texts.Install();
+        });
+        QString title;
+        WhenDialogShown([&](QFileDialog& dialog) {
+            title = dialog.windowTitle();
+            dialog.reject();
+        });
+        QVERIFY(!dialogs.AskSavePath(nullptr));
+        QVERIFY(texts.Installed());
+        QCOMPARE(title, QString("Сохранить как"));
+        WhenDialogShown([&](QFileDialog& dialog) { dialog.reject(); });
+        QVERIFY(!dialogs.AskOpenPath(nullptr));
+        QCOMPARE(hooks, 2);
+        texts.Install();
+        QCOMPARE(QFileDialog::tr("Save As"), QString("Сохранить как"));
+    }
+
+    // A text field's context menu is Qt's own too: it brings the texts as well.
+    void aContextMenuBringsTheRussianTexts() {
+        platform::StandardDialogTexts texts;
+        QLineEdit field;
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                                field.mapToGlobal(QPoint(1, 1)));
+        QTimer::singleShot(0, [] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                menu->close();
+            }
+        });
+        QApplication::sendEvent(&field, &event);
+        QVERIFY(texts.Installed());
+    }
+
+    // The message boxes run their hook before each box.
+    void theMessageBoxesRunTheirHookFirst() {
+        bool hookedBeforeBox = false;
+        int hooks = 0;
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                box->accept();
+            }
+        });
+        QtMessageBoxes boxes([&] {
+            ++hooks;
+            hookedBeforeBox = QApplication::activeModalWidget() == nullptr;
+        });
+        boxes.ShowError("File not found.");
+        QCOMPARE(hooks, 1);
+        QVERIFY(hookedBeforeBox);
     }
 
     // Qt's own dialogs speak Russian; the program's texts stay as they are.

@@ -118,6 +118,51 @@ class TestProgramLinks : public QObject {
         QCOMPARE(p.messages.errors, QStringList{"File not found."});
     }
 
+    // The questionnaire is painted alone; the report, about and definitions windows follow it,
+    // in that order and once each, after the hook of the first paint.
+    void theHiddenWindowsFollowTheFirstPaint() {
+        platform::PosixFileLayer files;
+        FakeFileDialogs dialogs;
+        FakeMessageBoxes messages;
+        FakeShell shell;
+        platform::FakePrinterService printers = TestProgram::OnePrinter();
+        Program program({files, dialogs, messages, shell, printers});
+        std::optional<bool> createdAtFirstPaint;
+        program.Start(std::nullopt, [&] { createdAtFirstPaint = program.HiddenWindowsCreated(); });
+        QVERIFY(!program.HiddenWindowsCreated());
+        QTRY_VERIFY(createdAtFirstPaint.has_value());
+        QVERIFY(!*createdAtFirstPaint);
+        QTRY_VERIFY(program.HiddenWindowsCreated());
+        QList<QString> order;
+        for (QObject* child : program.Main().children()) {
+            if (child->isWidgetType() && static_cast<QWidget*>(child)->isWindow()) {
+                order.append(child->metaObject()->className());
+            }
+        }
+        QCOMPARE(order, (QList<QString>{"ormitan::TFormReport", "ormitan::TAboutBox",
+                                        "ormitan::TAboutBoxGifts"}));
+        QVERIFY(!program.Report().isVisible());
+        program.Main().close();
+    }
+
+    // Input that comes before the first paint finds the windows it may open already there.
+    void inputBeforeTheFirstPaintFindsTheWindows() {
+        platform::PosixFileLayer files;
+        FakeFileDialogs dialogs;
+        FakeMessageBoxes messages;
+        FakeShell shell;
+        platform::FakePrinterService printers = TestProgram::OnePrinter();
+        Program program({files, dialogs, messages, shell, printers});
+        program.Start(std::nullopt);
+        QVERIFY(!program.HiddenWindowsCreated());
+        const QString opened = ModalOpenedBy(&program.Main(), [&] {
+            QTest::mouseClick(program.Main().Controls().SpeedButtonHelp, Qt::LeftButton);
+        });
+        QCOMPARE(opened, QString("ormitan::TAboutBox"));
+        QCOMPARE(program.Main().findChildren<TAboutBox*>().size(), 1);
+        program.Main().close();
+    }
+
     // A results file on the command line: its report once the questionnaire is on screen, and
     // the end of the program when the report closes.
     void theCommandLineFileIsShownAndEndsTheProgram() {
@@ -139,6 +184,30 @@ class TestProgramLinks : public QObject {
         QVERIFY(program.Main().isVisible());
         QTRY_COMPARE(caption, QString("Результаты теста - sample"));
         QVERIFY(questionnaireShown);
+        QTRY_VERIFY(!program.Main().isVisible());
+        QVERIFY(messages.errors.isEmpty());
+    }
+
+    // The same when nothing asks for the windows before the start: the file waits for them.
+    void theCommandLineFileWaitsForTheWindows() {
+        platform::PosixFileLayer files;
+        FakeFileDialogs dialogs;
+        FakeMessageBoxes messages;
+        FakeShell shell;
+        platform::FakePrinterService printers = TestProgram::OnePrinter();
+        Program program({files, dialogs, messages, shell, printers});
+        QString shown;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* report = qobject_cast<TFormReport*>(QApplication::activeModalWidget())) {
+                shown = report->windowTitle();
+                report->close();
+            }
+        });
+        poll.start(10);
+        program.Start(QFile::encodeName(SamplePath()).toStdString());
+        QVERIFY(!program.HiddenWindowsCreated());
+        QTRY_COMPARE(shown, QString("Результаты теста - sample"));
         QTRY_VERIFY(!program.Main().isVisible());
         QVERIFY(messages.errors.isEmpty());
     }
