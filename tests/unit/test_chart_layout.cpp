@@ -13,11 +13,7 @@ Q_DECLARE_METATYPE(ormitan::chart::Box)
 
 namespace {
 
-// Independent references for the expectations: the default floating-point mode rounds halves to
-// even; std::round rounds them away from zero.
-int HalfEven(double x) {
-    return int(std::nearbyint(x));
-}
+// An independent reference for the expectations: std::round rounds halves away from zero.
 int Scaled(int a, int b, int c) {
     return int(std::round(double(a) * b / c));
 }
@@ -80,48 +76,70 @@ class TestChartLayout : public QObject {
         QCOMPARE(layout.walls.back, (Box{69, 25, 974, 512}));
     }
 
-    // D is 1.5 % of the chart rectangle's width, taken from the right and added to the top.
+    // D is 1.5 % of the chart rectangle's width, taken from the right and added to the top. The
+    // rectangle is the drawing less 3 % at each side and, for 643 pixels high, 26 at the top.
     void depth_data() {
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("depth");
-        QTest::newRow("width 300 gives 4.5, to even") << 320 << 4;
-        QTest::newRow("width 100 gives 1.5, to even") << 106 << 2;
-        QTest::newRow("width 944") << 1004 << 14;
-        QTest::newRow("width 1880") << 2000 << 28;
+        QTest::addColumn<int>("plotRight");
+        QTest::addColumn<int>("plotTop");
+        // 320: margins 10..310, 1.5 % of 300 = 4.5, halves to even: 4.
+        QTest::newRow("4.5 rounds to 4") << 320 << 4 << 306 << 30;
+        // 106: margins 3..103, 1.5 % of 100 = 1.5, halves to even: 2.
+        QTest::newRow("1.5 rounds to 2") << 106 << 2 << 101 << 28;
+        // 1004: margins 30..974, 1.5 % of 944 = 14.16.
+        QTest::newRow("1004") << 1004 << 14 << 960 << 40;
+        // 2000: margins 60..1940, 1.5 % of 1880 = 28.2.
+        QTest::newRow("2000") << 2000 << 28 << 1912 << 54;
     }
     void depth() {
         QFETCH(int, width);
         QFETCH(int, depth);
+        QFETCH(int, plotRight);
+        QFETCH(int, plotTop);
         const ChartLayout layout = LayOut(width, 643, GiftPoints(SampleScores));
         QCOMPARE(layout.depth, depth);
-        QCOMPARE(layout.depth, HalfEven(15.0 * layout.margins.Width() / 1000));
-        QCOMPARE(layout.plot.right, layout.margins.right - depth);
-        QCOMPARE(layout.plot.top, layout.margins.top + depth);
-        QCOMPARE(layout.walls.back.right, layout.plot.right + depth);
+        QCOMPARE(layout.plot.right, plotRight);
+        QCOMPARE(layout.plot.top, plotTop);
+        QCOMPARE(layout.walls.back.right, plotRight + depth);
     }
 
+    // The bars on a plot of a given width: the cell is a 25th of it, the bar 70 % of the cell
+    // made even, and the centres spread from m to the width less m (m half the bar).
     void barsSpanThePlot_data() {
         QTest::addColumn<int>("width");
-        for (const int width : {300, 517, 640, 996, 1004, 1280, 1919, 4000}) {
-            QTest::addRow("%d", width) << width;
-        }
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("barWidth");
+        QTest::addColumn<QList<int>>("centres");  // of bars 1, 12 and 24
+        // Plot 33..287 (254): cell 10, bar 7 made even 8, m 4, centres 37 + k × 246 / 24:
+        // 10.25 → 10, 123, 246.
+        QTest::newRow("300") << 300 << 10 << 8 << QList<int>{47, 160, 283};
+        // Plot 43..612 (569): cell 22, bar 15.4 → 15 made even 16, m 8, 51 + k × 553 / 24:
+        // 23.04 → 23, 276.5 → 276 (halves to even), 553.
+        QTest::newRow("640") << 640 << 22 << 16 << QList<int>{74, 327, 604};
+        // Plot 62..1224 (1162): cell 46, bar 32.2 → 32, m 16, 78 + k × 1130 / 24: 47.08 → 47,
+        // 565, 1130.
+        QTest::newRow("1280") << 1280 << 46 << 32 << QList<int>{125, 643, 1208};
+        // Plot 82..1834 (1752): cell 70, bar 49 made even 50, m 25, 107 + k × 1702 / 24:
+        // 70.92 → 71, 851, 1702.
+        QTest::newRow("1919") << 1919 << 70 << 50 << QList<int>{178, 958, 1809};
     }
     void barsSpanThePlot() {
         QFETCH(int, width);
+        QFETCH(int, cell);
+        QFETCH(int, barWidth);
+        QFETCH(QList<int>, centres);
         const ChartLayout layout = LayOut(width, 600, GiftPoints(SampleScores));
-        const Box& plot = layout.plot;
-        const int cell = plot.Width() / 25;
         QCOMPARE(layout.cell, cell);
-        QCOMPARE(layout.barWidth % 2, 0);
-        QCOMPARE(layout.barWidth, HalfEven(7.0 * cell / 10) + HalfEven(7.0 * cell / 10) % 2);
-        QCOMPARE(layout.bars.front().left, plot.left);
-        QCOMPARE(layout.bars.back().right, plot.right);
-        const int m = layout.barWidth / 2;
-        for (int k = 0; k < 25; ++k) {
-            const BarLayout& bar = layout.bars[std::size_t(k)];
-            QCOMPARE(bar.centre, plot.left + m + HalfEven(k * (plot.Width() - 2.0 * m) / 24));
-            QCOMPARE(bar.right - bar.left, layout.barWidth);
-            QCOMPARE(bar.bottom, plot.bottom);
+        QCOMPARE(layout.barWidth, barWidth);
+        QCOMPARE(
+            (QList<int>{layout.bars[1].centre, layout.bars[12].centre, layout.bars[24].centre}),
+            centres);
+        QCOMPARE(layout.bars.front().left, layout.plot.left);
+        QCOMPARE(layout.bars.back().right, layout.plot.right);
+        for (const BarLayout& bar : layout.bars) {
+            QCOMPARE(bar.right - bar.left, barWidth);
+            QCOMPARE(bar.bottom, layout.plot.bottom);
         }
     }
 
