@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
         scores = ReadResultsFile(files, argv[1]);
     } catch (const EInOutError& error) {
         return Fail(QStringLiteral("%1: %2").arg(QString::fromLocal8Bit(argv[1]),
-                                                 QString::fromStdString(error.message())));
+                                                 QString::fromStdString(error.Message())));
     }
 
     chart::BarSeries series(nullptr);

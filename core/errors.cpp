@@ -2,9 +2,9 @@
 
 namespace ormitan {
 
-EInOutError::EInOutError(int code) : Exception(messageFor(code)), code_(code) {}
+EInOutError::EInOutError(int code) : Exception(MessageFor(code)), code_(code) {}
 
-std::string EInOutError::messageFor(int code) {
+std::string EInOutError::MessageFor(int code) {
     switch (code) {
         case io_code::FileNotFound:
             return "File not found";

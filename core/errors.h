@@ -10,7 +10,7 @@ class Exception : public std::exception {
   public:
     explicit Exception(std::string message) : message_(std::move(message)) {}
     const char* what() const noexcept override { return message_.c_str(); }
-    const std::string& message() const noexcept { return message_; }
+    const std::string& Message() const noexcept { return message_; }
 
   private:
     std::string message_;
@@ -26,9 +26,9 @@ class EAbort : public Exception {
 class EInOutError : public Exception {
   public:
     explicit EInOutError(int code);
-    int code() const noexcept { return code_; }
+    int ErrorCode() const noexcept { return code_; }
 
-    static std::string messageFor(int code);
+    static std::string MessageFor(int code);
 
   private:
     int code_;

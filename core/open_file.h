@@ -19,7 +19,7 @@ class OpenFile {
             }
         }
     }
-    FileLayer::Handle handle() const { return handle_; }
+    FileLayer::Handle Get() const { return handle_; }
     void Close() {
         open_ = false;
         files_.Close(handle_);

@@ -11,7 +11,7 @@ ScoreArray ReadResultsFile(FileLayer& files, const std::string& path) {
     ScoreArray scores{};
     std::size_t total = 0;
     while (total < scores.size()) {
-        const std::size_t got = files.Read(file.handle(), std::span(scores).subspan(total));
+        const std::size_t got = files.Read(file.Get(), std::span(scores).subspan(total));
         if (got == 0) {
             throw EInOutError(io_code::ReadBeyondEnd);
         }

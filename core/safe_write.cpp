@@ -12,10 +12,10 @@ void WriteFileSafely(FileLayer& files, const std::string& path,
     try {
         OpenFile file(files, handle);
         // The layer writes all it can; less than everything means the disk is full.
-        if (files.Write(file.handle(), bytes) < bytes.size()) {
+        if (files.Write(file.Get(), bytes) < bytes.size()) {
             throw EInOutError(io_code::ShortWrite);
         }
-        files.Sync(file.handle());
+        files.Sync(file.Get());
         file.Close();
         files.Replace(temporary, path);
     } catch (...) {

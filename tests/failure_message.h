@@ -10,7 +10,7 @@ inline QString Failure(const std::function<void()>& action) {
     try {
         action();
     } catch (const ormitan::Exception& error) {
-        return QString::fromStdString(error.message());
+        return QString::fromStdString(error.Message());
     }
     return "no error";
 }

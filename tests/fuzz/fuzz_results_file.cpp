@@ -33,7 +33,7 @@ void Load(const std::vector<std::uint8_t>& content, std::size_t readChunk) {
         ormitan::LoadResults(files, path, scores, name);
         loaded = true;
     } catch (const ormitan::EInOutError& error) {
-        FUZZ_CHECK(error.code() == ormitan::io_code::ReadBeyondEnd);
+        FUZZ_CHECK(error.ErrorCode() == ormitan::io_code::ReadBeyondEnd);
     }
 
     FUZZ_CHECK(loaded == (content.size() >= FileSize));

@@ -24,8 +24,8 @@ class TestErrors : public QObject {
         QFETCH(int, code);
         QFETCH(QString, message);
         const EInOutError error(code);
-        QCOMPARE(error.code(), code);
-        QCOMPARE(QString::fromStdString(error.message()), message);
+        QCOMPARE(error.ErrorCode(), code);
+        QCOMPARE(QString::fromStdString(error.Message()), message);
         QCOMPARE(QString(error.what()), message);
     }
 

@@ -67,7 +67,7 @@ QString Failure(const std::function<void()>& action) {
     } catch (const EAbort&) {
         return "silent abort";
     } catch (const Exception& error) {
-        return QString::fromStdString(error.message());
+        return QString::fromStdString(error.Message());
     }
     return "no error";
 }

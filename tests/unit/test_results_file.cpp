@@ -44,7 +44,7 @@ QString IoFailure(Action action) {
     try {
         action();
     } catch (const EInOutError& error) {
-        return QString::number(error.code()) + " " + QString::fromStdString(error.message());
+        return QString::number(error.ErrorCode()) + " " + QString::fromStdString(error.Message());
     }
     return "no error";
 }
