@@ -151,16 +151,31 @@ void TPreviewPage::DrawPaper(QPainter& painter) const {
 // nothing of the chart.
 void TPreviewPage::DrawMarginLines(QPainter& painter) const {
     painter.save();
+    painter.setBackgroundMode(Qt::TransparentMode);
+    // Qt lays its patterns in device pixels: on a screen that scales the view, the dashed pen
+    // draws the dots at the view's scale.
+    const bool devicePixels = painter.deviceTransform().type() <= QTransform::TxTranslate;
+    const bool coversOrigin = devicePixels && chart::HalfToneCoversOrigin();
     // NOT-XOR with silver is XOR with silver's complement, and XOR leaves the pattern's gaps,
     // which carry no colour, as they are.
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setCompositionMode(devicePixels ? QPainter::RasterOp_SourceXorDestination
+                                            : QPainter::RasterOp_NotSourceXorDestination);
     const QColor dots(~MarginLineColor.rgb() | 0xff000000);
-    const bool coversOrigin = chart::HalfToneCoversOrigin();
+    QPen pen(MarginLineColor, 1, Qt::CustomDashLine, Qt::FlatCap);
+    pen.setDashPattern({1.0, 1.0});
+    painter.setPen(pen);
     for (const print::Line& line : print::MarginLines(chartRect_, paperRect_)) {
-        // A line one pixel wide from `from` to just short of `to`, a dot on its first pixel and
-        // every other one after: one fill with the half-tone pattern in that phase, which a
-        // dashed pen would draw a dot at a time.
+        const bool vertical = line.from.x == line.to.x;
+        if (!devicePixels) {
+            // Through the pixels' centres; the flat cap stops short of `to`.
+            const QPointF half = vertical ? QPointF(0.5, 0) : QPointF(0, 0.5);
+            painter.drawLine(QPointF(line.from.x, line.from.y) + half,
+                             QPointF(line.to.x, line.to.y) + half);
+            continue;
+        }
+        // From `from` to just short of `to`, a dot on the first pixel and every other one after:
+        // one fill with the half-tone pattern in that phase, where the dashed pen would draw
+        // one dot at a time.
         const QRect pixels(
             QPoint(line.from.x, line.from.y),
             QPoint(std::max(line.from.x, line.to.x - 1), std::max(line.from.y, line.to.y - 1)));
