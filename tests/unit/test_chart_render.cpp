@@ -127,6 +127,18 @@ class TestChartRender : public QObject {
                  QColor(255, 0, 0));
     }
 
+    // The scale's dotted lines run across the left wall: the wall lies underneath them.
+    void theScaleLinesLieOverTheLeftWall() {
+        const Rendered r = Render(UniformPoints(0), QSize(1004, 643));
+        const std::vector<AxisLabel>& labels = r.layout.axis.labels;
+        QVERIFY(labels.size() >= 3);
+        const Segment& line = labels[labels.size() / 2].gridLeft;
+        // The pixels strictly between the line's ends, where it has the wall on both sides.
+        const QRect between(QPoint(line.from.x() + 1, line.to.y() + 1),
+                            QPoint(line.to.x() - 1, line.from.y() - 1));
+        QVERIFY(ColoursIn(r.image, between).contains(qRgb(128, 128, 128)));
+    }
+
     void paperForm() {
         const QSize size(996, 616);
         const Rendered r = Render(GiftPoints(SampleScores), size, PaperForm());
