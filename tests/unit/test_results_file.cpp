@@ -193,6 +193,16 @@ class TestResultsFile : public QObject {
         QCOMPARE(info.st_mode & 0777, mode_t(0640));
     }
 
+    // A new file gets the permissions any new file gets: read and write for all, less the umask.
+    void aNewFileTakesTheUmask() {
+        const mode_t mask = ::umask(027);
+        WriteResultsFile(files_, Path("new.tst"), Sample());
+        ::umask(mask);
+        struct stat info {};
+        QCOMPARE(::stat(Path("new.tst").c_str(), &info), 0);
+        QCOMPARE(info.st_mode & 0777, mode_t(0640));
+    }
+
     void failedSavesOnDiskChangeNothing() {
         std::string name = "before";
         QCOMPARE(IoFailure([&] { SaveResults(files_, Path("none/x.tst"), Sample(), name); }),
