@@ -127,6 +127,31 @@ class TestChartRender : public QObject {
                  QColor(255, 0, 0));
     }
 
+    // The scale's dotted lines run across the left wall: the wall lies underneath them.
+    void theScaleLinesLieOverTheLeftWall() {
+        const Rendered r = Render(UniformPoints(0), QSize(1004, 643));
+        const std::vector<AxisLabel>& labels = r.layout.axis.labels;
+        QVERIFY(labels.size() >= 3);
+        const Segment& line = labels[labels.size() / 2].gridLeft;
+        // The pixels strictly between the line's ends, where it has the wall on both sides.
+        const QRect between(QPoint(line.from.x() + 1, line.to.y() + 1),
+                            QPoint(line.to.x() - 1, line.from.y() - 1));
+        QVERIFY(ColoursIn(r.image, between).contains(qRgb(128, 128, 128)));
+    }
+
+    // On the screen a dotted line across the back wall starts with a dot, as a dotted pen
+    // draws it, and then takes every other pixel.
+    void backWallLinesStartWithADot() {
+        const Rendered r = Render(UniformPoints(0), QSize(1004, 643));
+        const std::vector<AxisLabel>& labels = r.layout.axis.labels;
+        QVERIFY(labels.size() >= 3);
+        const QPoint from = labels[labels.size() / 2].gridBack.from;
+        const QColor grey(128, 128, 128);
+        QCOMPARE(At(r.image, from.x(), from.y()), grey);
+        QVERIFY(At(r.image, from.x() + 1, from.y()) != grey);
+        QCOMPARE(At(r.image, from.x() + 2, from.y()), grey);
+    }
+
     void paperForm() {
         const QSize size(996, 616);
         const Rendered r = Render(GiftPoints(SampleScores), size, PaperForm());

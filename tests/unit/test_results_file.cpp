@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -191,6 +192,25 @@ class TestResultsFile : public QObject {
         struct stat info {};
         QCOMPARE(::stat(Path("mode.tst").c_str(), &info), 0);
         QCOMPARE(info.st_mode & 0777, mode_t(0640));
+    }
+
+    // A new file gets the permissions any new file gets: read and write for all, less the umask.
+    void aNewFileTakesTheUmask() {
+        const mode_t mask = ::umask(027);
+        WriteResultsFile(files_, Path("new.tst"), Sample());
+        ::umask(mask);
+        struct stat info {};
+        QCOMPARE(::stat(Path("new.tst").c_str(), &info), 0);
+        QCOMPARE(info.st_mode & 0777, mode_t(0640));
+    }
+
+    // A read-only file system or a directory refuses access like a protected file does; only
+    // EIO has a code of its own.
+    void systemErrorsReadAsTheProgramsCodes() {
+        for (const int error : {EACCES, EPERM, EROFS, EISDIR}) {
+            QCOMPARE(platform::ErrorCodeFor(error, Path("x.tst")), 5);
+        }
+        QCOMPARE(platform::ErrorCodeFor(EIO, Path("x.tst")), 1117);
     }
 
     void failedSavesOnDiskChangeNothing() {

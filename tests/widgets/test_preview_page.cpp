@@ -264,6 +264,23 @@ class TestPreviewPage : public QObject {
         QCOMPARE(s.view.ChartRect(), (print::Rect{106, 119, 424, 296}));
         QVERIFY(Dotted(Column(s.Shown(), 105, 33, Chart.top - 1)));
     }
+
+    // What reaches the screen during a drag, before any release: the line has left its old
+    // column and stands in the new one.
+    void aDragStepReachesTheScreen() {
+        Sheet s;
+        s.view.repaint();
+        QTest::mousePress(&s.view, Qt::LeftButton, {}, At(Chart.left + 1, 200));
+        QTest::mouseMove(&s.view, At(Chart.left + 10, 200));
+        QCoreApplication::processEvents();
+        const QImage screen = s.view.screen()
+                                  ->grabWindow(s.view.winId())
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_RGB32);
+        QVERIFY(Dotted(Column(screen, 105, 33, Chart.top - 1)));
+        QVERIFY(AllOf(Column(screen, Chart.left - 1, 33, Chart.top - 1), White));
+        QTest::mouseRelease(&s.view, Qt::LeftButton, {}, At(Chart.left + 10, 200));
+    }
 };
 
 ORMITAN_WIDGET_TEST_MAIN(TestPreviewPage)
