@@ -1,8 +1,10 @@
 #include "preview_page.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPicture>
+#include <QVarLengthArray>
 #include <algorithm>
 
 #include "chart/chart_drawer.h"
@@ -21,6 +23,24 @@ const QColor ShadowColor(Qt::black);
 // The drop shadow's offset from the sheet and its breadth.
 constexpr int ShadowOffset = 5;
 constexpr int ShadowBreadth = 4;
+
+// Qt hands a fill of more than about a hundred pixel rows to its thread pool, and waking the
+// pool costs far more than a strip one pixel wide: such strips (the margin lines, and what a
+// drag step repaints) are drawn in bands of a few dozen rows. Wider areas go whole.
+QVarLengthArray<QRect, 32> Bands(const QRect& area) {
+    constexpr int NarrowStrip = 4;
+    constexpr int BandRows = 48;
+    QVarLengthArray<QRect, 32> bands;
+    if (area.width() > NarrowStrip) {
+        bands.append(area);
+        return bands;
+    }
+    for (int top = area.top(); top <= area.bottom(); top += BandRows) {
+        bands.append(
+            QRect(area.left(), top, area.width(), std::min(BandRows, area.bottom() + 1 - top)));
+    }
+    return bands;
+}
 
 print::Point ToPoint(const QMouseEvent& event) {
     const QPoint point = event.position().toPoint();
@@ -65,7 +85,7 @@ void TPreviewPage::Repaint() {
     repaint();
 }
 
-void TPreviewPage::paintEvent(QPaintEvent*) {
+void TPreviewPage::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
     if (stale_ || sheet_.size() != pixels) {
@@ -76,7 +96,12 @@ void TPreviewPage::paintEvent(QPaintEvent*) {
         Compose();
     }
     QPainter painter(this);
-    painter.drawImage(0, 0, sheet_);
+    for (const QRect& area : event->region()) {
+        for (const QRect& band : Bands(area)) {
+            painter.drawImage(band, sheet_,
+                              QRectF(QPointF(band.topLeft()) * ratio, QSizeF(band.size()) * ratio));
+        }
+    }
     if (showMargins_ && hasSheet_) {
         DrawMarginLines(painter);
     }
@@ -181,7 +206,9 @@ void TPreviewPage::DrawMarginLines(QPainter& painter) const {
             QPoint(std::max(line.from.x, line.to.x - 1), std::max(line.from.y, line.to.y - 1)));
         const int shift = (((line.from.x + line.from.y) % 2 + 2) % 2 + (coversOrigin ? 0 : 1)) % 2;
         painter.setBrushOrigin(QPointF(shift, 0));
-        painter.fillRect(pixels, QBrush(dots, Qt::Dense4Pattern));
+        for (const QRect& band : Bands(pixels)) {
+            painter.fillRect(band, QBrush(dots, Qt::Dense4Pattern));
+        }
     }
     painter.restore();
 }
