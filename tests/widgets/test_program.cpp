@@ -55,30 +55,27 @@ class TestProgramLinks : public QObject {
                  QString("ormitan::TAboutBox"));
     }
 
-    void theReportsHelpButtonShowsTheDefinitions() {
-        TestProgram p;
-        p.dialogs.openAnswers = {QFile::encodeName(SamplePath()).toStdString()};
-        QString opened;
-        p.WhenReportShown([&] {
-            opened =
-                ModalOpenedBy(p.report, [&] { p.report->Controls().SpeedButtonHelp->click(); });
-            p.report->close();
-        });
-        p.ui().SpeedButtonOpen->click();
-        QCOMPARE(opened, QString("ormitan::TAboutBoxGifts"));
+    void theReportsButtonsShowTheirWindows_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("help") << "SpeedButtonHelp"
+                              << "ormitan::TAboutBoxGifts";
+        QTest::newRow("print") << "SpeedButtonPrint"
+                               << "ormitan::TChartPreview";
     }
-
-    void theReportsPrintButtonShowsThePreview() {
+    void theReportsButtonsShowTheirWindows() {
+        QFETCH(QString, button);
+        QFETCH(QString, window);
         TestProgram p;
         p.dialogs.openAnswers = {QFile::encodeName(SamplePath()).toStdString()};
         QString opened;
         p.WhenReportShown([&] {
-            opened =
-                ModalOpenedBy(p.report, [&] { p.report->Controls().SpeedButtonPrint->click(); });
+            auto* pressed = p.report->findChild<QAbstractButton*>(button);
+            opened = ModalOpenedBy(p.report, [&] { pressed->click(); });
             p.report->close();
         });
         p.ui().SpeedButtonOpen->click();
-        QCOMPARE(opened, QString("ormitan::TChartPreview"));
+        QCOMPARE(opened, window);
     }
 
     void theReportsSaveButtonWritesTheScoresAndNamesTheReport() {
