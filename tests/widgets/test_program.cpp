@@ -35,6 +35,17 @@ QString ModalOpenedBy(QWidget* below, const std::function<void()>& trigger) {
     return opened;
 }
 
+// The program as main makes it, over the real file layer; the dialogs, boxes, shell and printers
+// are fakes.
+struct StartedProgram {
+    platform::PosixFileLayer files;
+    FakeFileDialogs dialogs;
+    FakeMessageBoxes messages;
+    FakeShell shell;
+    platform::FakePrinterService printers = TestProgram::OnePrinter();
+    Program program{{files, dialogs, messages, shell, printers}};
+};
+
 }  // namespace
 
 class TestProgramLinks : public QObject {
@@ -118,12 +129,8 @@ class TestProgramLinks : public QObject {
     // The questionnaire is painted alone; the report, about and definitions windows follow it,
     // in that order and once each, after the hook of the first paint.
     void theHiddenWindowsFollowTheFirstPaint() {
-        platform::PosixFileLayer files;
-        FakeFileDialogs dialogs;
-        FakeMessageBoxes messages;
-        FakeShell shell;
-        platform::FakePrinterService printers = TestProgram::OnePrinter();
-        Program program({files, dialogs, messages, shell, printers});
+        StartedProgram started;
+        Program& program = started.program;
         std::optional<bool> createdAtFirstPaint;
         program.Start(std::nullopt, [&] { createdAtFirstPaint = program.HiddenWindowsCreated(); });
         QVERIFY(!program.HiddenWindowsCreated());
@@ -144,12 +151,8 @@ class TestProgramLinks : public QObject {
 
     // Input that comes before the first paint finds the windows it may open already there.
     void inputBeforeTheFirstPaintFindsTheWindows() {
-        platform::PosixFileLayer files;
-        FakeFileDialogs dialogs;
-        FakeMessageBoxes messages;
-        FakeShell shell;
-        platform::FakePrinterService printers = TestProgram::OnePrinter();
-        Program program({files, dialogs, messages, shell, printers});
+        StartedProgram started;
+        Program& program = started.program;
         program.Start(std::nullopt);
         QVERIFY(!program.HiddenWindowsCreated());
         const QString opened = ModalOpenedBy(&program.Main(), [&] {
@@ -163,12 +166,8 @@ class TestProgramLinks : public QObject {
     // A results file on the command line: its report once the questionnaire is on screen, and
     // the end of the program when the report closes.
     void theCommandLineFileIsShownAndEndsTheProgram() {
-        platform::PosixFileLayer files;
-        FakeFileDialogs dialogs;
-        FakeMessageBoxes messages;
-        FakeShell shell;
-        platform::FakePrinterService printers = TestProgram::OnePrinter();
-        Program program({files, dialogs, messages, shell, printers});
+        StartedProgram started;
+        Program& program = started.program;
         QString caption;
         bool questionnaireShown = false;
         QObject::connect(&program.Report(), &TFormReport::Shown, &program.Report(), [&] {
@@ -182,17 +181,13 @@ class TestProgramLinks : public QObject {
         QTRY_COMPARE(caption, QString("Результаты теста - sample"));
         QVERIFY(questionnaireShown);
         QTRY_VERIFY(!program.Main().isVisible());
-        QVERIFY(messages.errors.isEmpty());
+        QVERIFY(started.messages.errors.isEmpty());
     }
 
     // The same when nothing asks for the windows before the start: the file waits for them.
     void theCommandLineFileWaitsForTheWindows() {
-        platform::PosixFileLayer files;
-        FakeFileDialogs dialogs;
-        FakeMessageBoxes messages;
-        FakeShell shell;
-        platform::FakePrinterService printers = TestProgram::OnePrinter();
-        Program program({files, dialogs, messages, shell, printers});
+        StartedProgram started;
+        Program& program = started.program;
         QString shown;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -206,7 +201,7 @@ class TestProgramLinks : public QObject {
         QVERIFY(!program.HiddenWindowsCreated());
         QTRY_COMPARE(shown, QString("Результаты теста - sample"));
         QTRY_VERIFY(!program.Main().isVisible());
-        QVERIFY(messages.errors.isEmpty());
+        QVERIFY(started.messages.errors.isEmpty());
     }
 };
 
