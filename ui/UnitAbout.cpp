@@ -32,7 +32,7 @@ TAboutBox::TAboutBox(Shell& shell, QWidget* parent)
       shell_(shell),
       ui_(std::make_unique<Ui::TAboutBox>()) {
     ui_->setupUi(this);
-    ui_->ProgramIcon->setPixmap(QPixmap(":/images/icons/ormitan-32.png"));
+    ui_->ProgramIcon->setPixmap(ResourcePng(":/images/icons/ormitan-32.png"));
     ui_->Version->setText(product::Version);
     ui_->Label1->setText(product::AuthorLine);
     ui_->Copyright->setText(product::CopyrightLine);

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include <QIcon>
+#include <initializer_list>
 
 #include "desktop_shell.h"
 #include "file_dialogs.h"
@@ -13,8 +14,21 @@
 #include "product.h"
 #include "program.h"
 #include "qt_dialogs.h"
+#include "widgets_support.h"
 
 namespace ormitan {
+
+namespace {
+
+QIcon ProgramIcon(std::initializer_list<int> sizes) {
+    QIcon icon;
+    for (const int size : sizes) {
+        icon.addPixmap(ResourcePng(QString(":/images/icons/ormitan-%1.png").arg(size)));
+    }
+    return icon;
+}
+
+}  // namespace
 
 std::optional<std::string> ResultsFileArgument(int argc, const char* const* argv) {
     if (argc < 2 || argv[1] == nullptr || argv[1][0] == '\0') {
@@ -29,11 +43,7 @@ int RunOrmitan(int argc, char** argv, const StartupHooks& hooks) {
     OrmitanApplication app(argc, argv);
     QApplication::setApplicationName("ormitan");
     QApplication::setDesktopFileName("ormitan");
-    QIcon icon;
-    for (const int size : {16, 32, 48, 256}) {
-        icon.addFile(QString(":/images/icons/ormitan-%1.png").arg(size), QSize(size, size));
-    }
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(ProgramIcon({16, 32, 48}));
     platform::HandCursor();  // registered once, before any window needs it
     // Qt's Russian texts wait for the first standard dialog: the first window shows none.
     platform::StandardDialogTexts standardDialogTexts;
@@ -47,7 +57,15 @@ int RunOrmitan(int argc, char** argv, const StartupHooks& hooks) {
                                         beforeStandardDialog);
     Program program({files, fileDialogs, messages, shell, printers});
 
-    program.Start(resultsFile, hooks.afterFirstPaint);
+    program.Start(resultsFile, [&hooks] {
+        if (hooks.afterFirstPaint) {
+            hooks.afterFirstPaint();
+        }
+        // The large size serves task switchers. Converting it and sending it to the window
+        // manager was the largest single cost of showing the first window, so it follows the
+        // first paint; the sizes a frame and a task bar draw are there from the start.
+        QApplication::setWindowIcon(ProgramIcon({16, 32, 48, 256}));
+    });
     app.exec();
     return 0;
 }

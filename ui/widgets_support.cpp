@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QPixmap>
+#include <QImageReader>
 #include <QShortcut>
 #include <QWidget>
 
@@ -15,8 +15,14 @@ QFont PixelFont(const QString& family, int pixels, bool italic) {
     return font;
 }
 
+QPixmap ResourcePng(const QString& resource) {
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 QIcon GlyphIcon(const QString& resource) {
-    const QPixmap both(resource);
+    const QPixmap both = ResourcePng(resource);
     QIcon icon;
     if (both.isNull()) {
         return icon;

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 
 class QAbstractButton;
@@ -12,6 +13,10 @@ namespace ormitan {
 
 // A font whose character height is given in pixels, as the window layouts give it.
 QFont PixelFont(const QString& family, int pixels, bool italic = false);
+
+// One of the program's own PNG pictures, read without Qt's search for its format, which loads
+// every image plugin (and their libraries) to ask each whether it knows the file.
+QPixmap ResourcePng(const QString& resource);
 
 // A button glyph: the picture holds the normal 16 x 16 glyph on the left and its greyed
 // version, shown while the button is disabled, on the right.
