@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# memory_bench.sh RUNS BARE_WINDOW PROGRAM RESULTS_FILE
+# memory_bench.sh RUNS BARE_WINDOW PROGRAM RESULTS_FILE [NAME]
 #
 # Peak resident memory (VmHWM) of the program showing the report of RESULTS_FILE, against the
 # bare Qt window, both on the current display. Each run starts the process, waits until its
 # window is on screen (for the program: the report window) and its peak has stopped growing,
 # reads the peak from /proc and ends the process. The two take turns; the last line is
-# "ratio memory R", the program's median peak over the bare window's. Needs xdotool.
+# "ratio NAME R" (NAME is "memory" unless given), the program's median peak over the bare
+# window's. Needs xdotool.
 set -euo pipefail
 
 runs=$1
 bare=$2
 program=$3
 results=$4
+name=${5:-memory}
 
 # window_of PID [NAME-PREFIX]: the id of a visible window of PID (whose name starts so), or "".
 window_of() {
@@ -61,7 +63,7 @@ for _ in $(seq "$runs"); do
 done
 bare_median=$(printf '%s\n' "${bare_peaks[@]}" | median)
 program_median=$(printf '%s\n' "${program_peaks[@]}" | median)
-awk -v p="$program_median" -v b="$bare_median" -v n="$runs" 'BEGIN {
-    printf "peak resident memory, %d runs each: the program with its report open takes %.3f x the bare window (medians)\n", n, p / b
-    printf "ratio memory %.3f\n", p / b
+awk -v p="$program_median" -v b="$bare_median" -v n="$runs" -v bare="$bare" -v name="$name" 'BEGIN {
+    printf "peak resident memory, %d runs each: the program with its report open takes %.3f x %s (medians)\n", n, p / b, bare
+    printf "ratio %s %.3f\n", name, p / b
 }'

@@ -1,9 +1,10 @@
-// ormitan-startup-bench RUNS BASELINE PROBE
+// ormitan-startup-bench RUNS BASELINE PROBE [NAME]
 //
 // Starts each of the two programs RUNS times, taking turns, and times each start from just
 // before the process is spawned to the byte it writes right after its window's first completed
 // paint (see --ready-fd). Prints the ratio of the probe's median to the baseline's, as the line
-// "ratio startup R". Absolute times are not printed: they say nothing beyond this machine.
+// "ratio NAME R" (NAME is "startup" unless given). Absolute times are not printed: they say nothing
+// beyond this machine.
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -78,13 +79,14 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int runs = argc == 4 ? std::atoi(argv[1]) : 0;
+    const int runs = argc == 4 || argc == 5 ? std::atoi(argv[1]) : 0;
     if (runs < 1) {
-        std::fprintf(stderr, "usage: ormitan-startup-bench RUNS BASELINE PROBE\n");
+        std::fprintf(stderr, "usage: ormitan-startup-bench RUNS BASELINE PROBE [NAME]\n");
         return 2;
     }
     const std::string baseline = argv[2];
     const std::string probe = argv[3];
+    const std::string name = argc == 5 ? argv[4] : "startup";
 
     std::vector<double> baselineTimes;
     std::vector<double> probeTimes;
@@ -107,9 +109,9 @@ int main(int argc, char** argv) {
     }
     std::sort(perRun.begin(), perRun.end());
     std::printf(
-        "start-up to first paint, %d runs each: the program takes %.3f x the bare window "
-        "(medians); run by run from %.3f to %.3f x\n",
-        runs, ratio, perRun.front(), perRun.back());
-    std::printf("ratio startup %.3f\n", ratio);
+        "start-up to first paint, %d runs each: %s takes %.3f x %s (medians); run by run from "
+        "%.3f to %.3f x\n",
+        runs, probe.c_str(), ratio, baseline.c_str(), perRun.front(), perRun.back());
+    std::printf("ratio %s %.3f\n", name.c_str(), ratio);
     return 0;
 }
