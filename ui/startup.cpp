@@ -20,8 +20,8 @@ namespace ormitan {
 
 namespace {
 
-QIcon ProgramIcon(std::initializer_list<int> sizes) {
-    QIcon icon;
+// `icon` with the program's icon added in `sizes`.
+QIcon WithProgramIcon(QIcon icon, std::initializer_list<int> sizes) {
     for (const int size : sizes) {
         icon.addPixmap(ResourcePng(QString(":/images/icons/ormitan-%1.png").arg(size)));
     }
@@ -43,7 +43,7 @@ int RunOrmitan(int argc, char** argv, const StartupHooks& hooks) {
     OrmitanApplication app(argc, argv);
     QApplication::setApplicationName("ormitan");
     QApplication::setDesktopFileName("ormitan");
-    QApplication::setWindowIcon(ProgramIcon({16, 32, 48}));
+    QApplication::setWindowIcon(WithProgramIcon({}, {16, 32, 48}));
     platform::HandCursor();  // registered once, before any window needs it
     // Qt's Russian texts wait for the first standard dialog: the first window shows none.
     platform::StandardDialogTexts standardDialogTexts;
@@ -64,7 +64,7 @@ int RunOrmitan(int argc, char** argv, const StartupHooks& hooks) {
         // The large size serves task switchers. Converting it and sending it to the window
         // manager was the largest single cost of showing the first window, so it follows the
         // first paint; the sizes a frame and a task bar draw are there from the start.
-        QApplication::setWindowIcon(ProgramIcon({16, 32, 48, 256}));
+        QApplication::setWindowIcon(WithProgramIcon(QApplication::windowIcon(), {256}));
     });
     app.exec();
     return 0;
