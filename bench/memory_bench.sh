@@ -63,7 +63,10 @@ for _ in $(seq "$runs"); do
 done
 bare_median=$(printf '%s\n' "${bare_peaks[@]}" | median)
 program_median=$(printf '%s\n' "${program_peaks[@]}" | median)
-awk -v p="$program_median" -v b="$bare_median" -v n="$runs" -v bare="$bare" -v name="$name" 'BEGIN {
-    printf "peak resident memory, %d runs each: the program with its report open takes %.3f x %s (medians)\n", n, p / b, bare
+awk -v p="$program_median" -v b="$bare_median" -v n="$runs" -v bare="$bare" -v name="$name" '
+BEGIN {
+    printf "peak resident memory, %d runs each: the program with its report open takes %.3f x %s",
+        n, p / b, bare
+    printf " (medians)\n"
     printf "ratio %s %.3f\n", name, p / b
 }'

@@ -49,10 +49,13 @@ check "the report lies wholly on the screen" \
     test "$x" -ge 0 -a "$y" -ge 0 -a $((x + w)) -le "$sw" -a $((y + h)) -le "$sh"
 screenshot "$SHOTS/desktop-report-$SCREEN.png"
 # The window manager has the program's icon in every size, the large one for task switchers too.
+# (xprop cuts a long property short unless told its length.)
+icon_sizes() {
+    xprop -len 1000000 -id "$1" _NET_WM_ICON | grep -o 'Icon ([0-9]*' | tr -dc '0-9 ' | xargs
+}
 has_icon_sizes() {  # waits up to 5 s: the large size follows the first paint
     for _ in $(seq 50); do
-        [ "$(xprop -len 1000000 -id "$1" _NET_WM_ICON | grep -o 'Icon ([0-9]*' | tr -dc '0-9 ' | xargs)" = "$2" ] &&
-            return 0
+        [ "$(icon_sizes "$1")" = "$2" ] && return 0
         sleep 0.1
     done
     return 1
