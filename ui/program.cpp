@@ -15,6 +15,24 @@ namespace ormitan {
 
 namespace {
 
+// Input that a handler may act on. The pointer entering or moving over a window reaches none; a
+// window that opens under the pointer gets such events as it appears, ahead of what its first
+// paint queued.
+bool ReachesAHandler(const QEvent& event) {
+    switch (event.type()) {
+        case QEvent::Enter:
+        case QEvent::HoverEnter:
+        case QEvent::HoverMove:
+        case QEvent::HoverLeave:
+        case QEvent::MouseMove:
+        case QEvent::NonClientAreaMouseMove:
+        case QEvent::TabletMove:
+            return false;
+        default:
+            return event.isInputEvent();
+    }
+}
+
 void RouteErrorsTo(MessageBoxes* messages) {
     if (auto* app = dynamic_cast<OrmitanApplication*>(QCoreApplication::instance())) {
         app->SetMessageBoxes(messages);
@@ -54,7 +72,7 @@ void Program::CreateHiddenWindows() {
 }
 
 bool Program::eventFilter(QObject* watched, QEvent* event) {
-    if (event->isInputEvent()) {
+    if (ReachesAHandler(*event)) {
         CreateHiddenWindows();
     }
     return QObject::eventFilter(watched, event);

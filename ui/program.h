@@ -31,8 +31,9 @@ struct ProgramServices {
 // The program's session: the results document and the windows, created once in their fixed
 // order (questionnaire, report, about, definitions) and wired to each other and to the services.
 // The questionnaire comes first and alone; the three hidden windows follow right after its first
-// completed paint, or at the first input or the first question for one of them, whichever comes
-// first. Errors that leave a handler go to `services.messages` while the program lives.
+// completed paint, or at the first input a handler may act on or the first question for one of
+// them, whichever comes first. Errors that leave a handler go to `services.messages` while the
+// program lives.
 class Program final : public QObject {
   public:
     explicit Program(const ProgramServices& services);
@@ -56,7 +57,8 @@ class Program final : public QObject {
                std::function<void()> afterFirstPaint = {});
 
   protected:
-    // Until the hidden windows exist, the first input event creates them before it goes on.
+    // Until the hidden windows exist, the first input a handler may act on (not the pointer
+    // entering or moving) creates them before it goes on.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -163,6 +163,23 @@ class TestProgramLinks : public QObject {
         program.Main().close();
     }
 
+    // The pointer crossing or moving over the new window is no input a handler acts on: the
+    // hidden windows still wait for the first paint.
+    void pointerMovesBeforeTheFirstPaintLeaveTheWindowsForLater() {
+        StartedProgram started;
+        Program& program = started.program;
+        program.Start(std::nullopt);
+        const QPointF inside(10, 10);
+        QEnterEvent enter(inside, inside, inside);
+        QMouseEvent move(QEvent::MouseMove, inside, inside, Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(&program.Main(), &enter);
+        QCoreApplication::sendEvent(&program.Main(), &move);
+        QVERIFY(!program.HiddenWindowsCreated());
+        QTRY_VERIFY(program.HiddenWindowsCreated());
+        program.Main().close();
+    }
+
     // A results file on the command line: its report once the questionnaire is on screen, and
     // the end of the program when the report closes.
     void theCommandLineFileIsShownAndEndsTheProgram() {
